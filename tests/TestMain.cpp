@@ -1,0 +1,29 @@
+// Test entry point: every test runs on the virtual clock with temporary settings and config folders,
+// never the user's own.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+#include "platform/Clock.h"
+
+int main(int argc, char** argv)
+{
+    const auto root = std::filesystem::temp_directory_path() /
+                      ("vandrel-tests-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(root / "config");
+    std::filesystem::create_directories(root / "runtime");
+    ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", (root / "runtime").c_str(), 1);
+    ::setenv("SDL_VIDEODRIVER", "dummy", 0);
+    ::setenv("SDL_AUDIODRIVER", "dummy", 0);
+    platform::virtualclock::Enable(true);
+
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
+    return result;
+}
