@@ -12,7 +12,7 @@ namespace platform {
 
 // "Comic Sans MS" is drawn with Comic Neue; every other face with DejaVu Sans.
 struct FontSpec {
-    std::string face = "MS Sans Serif";
+    std::string face = "DejaVu Sans";
     double points = 8.0;
     bool bold = false;
     bool operator==(const FontSpec&) const = default;
