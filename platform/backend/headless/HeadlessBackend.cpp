@@ -164,10 +164,13 @@ private:
         }
     }
 
-    // Letters, digits and Space type their characters (Enter, Esc and Backspace are typed by the
-    // event loop for every backend).
+    // Letters, digits and Space type their characters unless Ctrl or Alt is held (Enter, Esc and
+    // Backspace are typed by the event loop for every backend).
     std::int16_t CharacterOf(std::int16_t key) const
     {
+        if (held_.count(vbKeyControl) != 0 || held_.count(vbKeyMenu) != 0) {
+            return 0;
+        }
         const bool shift = held_.count(vbKeyShift) != 0;
         if (key >= vbKeyA && key <= vbKeyZ) {
             return shift ? key : static_cast<std::int16_t>(key + ('a' - 'A'));
