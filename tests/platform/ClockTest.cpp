@@ -27,4 +27,4 @@ TEST(NumbersTest, RoundsHalfToEvenAndDividesTruncating)
     EXPECT_EQ(platform::IntDiv(7, 0), 0);
 }
 
-} // namespace
+}  // namespace
