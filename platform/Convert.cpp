@@ -34,7 +34,7 @@ std::string_view TrimBlanks(std::string_view text)
 }
 
 // The number text without blanks and without a leading "+" (which from_chars refuses), or nothing
-// when the text is not a decimal number by the grammar above.
+// when the text is not a decimal number as Convert.h describes it.
 std::optional<std::string_view> NumberBody(std::string_view text)
 {
     text = TrimBlanks(text);

@@ -193,10 +193,17 @@ bool ListWriter::Create(std::string_view path)
     const std::filesystem::path folder =
         target_.has_parent_path() ? target_.parent_path() : std::filesystem::path(".");
     std::error_code error;
-    created_ = !target_.empty() && std::filesystem::is_directory(folder, error) &&
-               !std::filesystem::is_directory(target_, error);
+    const char* problem = nullptr;
+    if (target_.empty()) {
+        problem = "no file name";
+    } else if (std::filesystem::is_directory(target_, error)) {
+        problem = "it is a folder";
+    } else if (!std::filesystem::is_directory(folder, error)) {
+        problem = "its folder does not exist";
+    }
+    created_ = problem == nullptr;
     if (!created_) {
-        std::cerr << "vandrel: cannot create " << target_.string() << '\n';
+        std::cerr << "vandrel: cannot create " << target_.string() << ": " << problem << '\n';
     }
     return created_;
 }

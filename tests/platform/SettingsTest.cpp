@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -48,6 +49,7 @@ protected:
         saved_ = std::getenv("XDG_CONFIG_HOME");
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         config_ = fs::path(saved_) / test->name();
+        fs::remove_all(config_);
         UseConfig(config_);
     }
 
@@ -73,14 +75,22 @@ TEST_F(SettingsTest, LivesInOneFilePerApplicationUnderTheConfigFolder)
 
     // Without a usable XDG_CONFIG_HOME (unset, empty or relative) the file lies under ~/.config.
     const char* home = std::getenv("HOME");
-    const std::string savedHome = home != nullptr ? home : "";
+    const std::optional<std::string> savedHome =
+        home != nullptr ? std::optional<std::string>(home) : std::nullopt;
     ::setenv("HOME", "/home/someone", 1);
     for (const char* xdg : {"", "relative/config"}) {
         ::setenv("XDG_CONFIG_HOME", xdg, 1);
         EXPECT_EQ(platform::settings::FilePath("Vandrel"),
                   fs::path("/home/someone/.config/vandrel/vandrel.ini"));
     }
-    ::setenv("HOME", savedHome.c_str(), 1);
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(platform::settings::FilePath("Vandrel"),
+              fs::path("/home/someone/.config/vandrel/vandrel.ini"));
+    if (savedHome) {
+        ::setenv("HOME", savedHome->c_str(), 1);
+    } else {
+        ::unsetenv("HOME");
+    }
 }
 
 TEST_F(SettingsTest, DefaultIsReturnedOnlyWhenTheKeyIsAbsent)
