@@ -2,6 +2,9 @@
 // and the colour-keyed copy. Every copy is clipped to both bitmaps and works row by row.
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/Gdi.h"
 #include "platform/GdiObjects.h"
@@ -130,6 +133,33 @@ void CopyConverted(Bitmap& dst, const Bitmap& src, const Region& r, const Conver
     }
 }
 
+// One row of a colour-keyed copy between colour bitmaps, front to back. Four pixels at a time
+// where the processor allows: runs of figure pixels are stored without reading the destination,
+// runs of key pixels are skipped, and mixed groups are blended through a mask.
+void KeyedRow(std::uint32_t* d, const std::uint32_t* s, std::int32_t count, std::uint32_t key)
+{
+    std::int32_t i = 0;
+#if defined(__SSE2__)
+    const __m128i keys = _mm_set1_epi32(static_cast<int>(key));
+    for (; i + 4 <= count; i += 4) {
+        const __m128i source = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+        const __m128i isKey = _mm_cmpeq_epi32(source, keys);
+        const int keyBytes = _mm_movemask_epi8(isKey);
+        if (keyBytes == 0) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), source);
+        } else if (keyBytes != 0xFFFF) {
+            const __m128i target = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
+            _mm_storeu_si128(
+                reinterpret_cast<__m128i*>(d + i),
+                _mm_or_si128(_mm_and_si128(isKey, target), _mm_andnot_si128(isKey, source)));
+        }
+    }
+#endif
+    for (; i < count; ++i) {
+        d[i] = s[i] == key ? d[i] : s[i];
+    }
+}
+
 void Fill(Bitmap& dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
           std::uint32_t value)
 {
@@ -221,11 +251,11 @@ bool TransparentBlt(Hdc dst, std::int32_t x, std::int32_t y, std::int32_t width,
     // as -1) equals no pixel, so the copy is opaque.
     const auto keyValue = static_cast<std::uint32_t>(key);
     const auto conversion = ConversionFor(to, from, *dstDc, *srcDc);
-    if (conversion.kind == Conversion::Kind::None && !from.monochrome) {
-        // Selecting instead of branching lets the compiler keep the loop free of jumps.
-        ForEachPixel(to, from, r, [keyValue](std::uint32_t d, std::uint32_t s) {
-            return s == keyValue ? d : s;
-        });
+    const bool backwards = &to == &from && (r.y > r.sy || (r.y == r.sy && r.x > r.sx));
+    if (conversion.kind == Conversion::Kind::None && !from.monochrome && !backwards) {
+        for (std::int32_t j = 0; j < r.height; ++j) {
+            KeyedRow(to.Row(r.y + j) + r.x, from.Row(r.sy + j) + r.sx, r.width, keyValue);
+        }
         return true;
     }
     ForEachPixel(to, from, r, [&](std::uint32_t d, std::uint32_t s) {

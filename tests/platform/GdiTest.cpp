@@ -356,6 +356,33 @@ TEST(GdiTest, TransparentCopyLeavesTheDestinationUnderKeyPixels)
     DeleteDC(src);
 }
 
+TEST(GdiTest, TransparentCopyOfLongRowsHandlesRunsOfKeyAndFigurePixels)
+{
+    constexpr std::uint32_t K = Magenta;
+    // Groups of all key, all figure and mixed pixels, then a few more, copied one pixel in.
+    const Hdc src = MakeDc(15, 1, {K, K, K, K, 1, 2, 3, 4, K, 5, K, 6, 7, K, 8});
+    std::vector<std::uint32_t> before;
+    for (std::uint32_t i = 0; i < 16; ++i) {
+        before.push_back(100 + i);
+    }
+    const Hdc dst = MakeDc(16, 1, before);
+    EXPECT_TRUE(TransparentBlt(dst, 1, 0, 15, 1, src, 0, 0, Magenta));
+    EXPECT_EQ(Pixels(dst), (std::vector<std::uint32_t>{100, 101, 102, 103, 104, 1, 2, 3, 4, 109, 5,
+                                                       111, 6, 7, 114, 8}));
+
+    // Within one bitmap, moving left and moving right both read the original pixels.
+    const std::vector<std::uint32_t> row{1, K, 2, 3, 4, 5, K, 6, 7, 8};
+    const Hdc left = MakeDc(10, 1, row);
+    TransparentBlt(left, 0, 0, 9, 1, left, 1, 0, Magenta);
+    EXPECT_EQ(Pixels(left), (std::vector<std::uint32_t>{1, 2, 3, 4, 5, 5, 6, 7, 8, 8}));
+    const Hdc right = MakeDc(10, 1, row);
+    TransparentBlt(right, 1, 0, 9, 1, right, 0, 0, Magenta);
+    EXPECT_EQ(Pixels(right), (std::vector<std::uint32_t>{1, 1, 2, 2, 3, 4, 5, 6, 6, 7}));
+    for (const Hdc dc : {src, dst, left, right}) {
+        DeleteDC(dc);
+    }
+}
+
 TEST(GdiTest, RectanglesThatOnlyTouchDoNotIntersect)
 {
     struct Case {
