@@ -79,8 +79,8 @@ void ButtonControl::OnMouseDown(std::int16_t button, std::int16_t shift, float x
 void ButtonControl::OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y)
 {
     if (mouseDown_) {
-        const bool over = x >= 0 && y >= 0 && x < static_cast<float>(Width()) &&
-                          y < static_cast<float>(Height());
+        const bool over =
+            x >= 0 && y >= 0 && x < static_cast<float>(Width()) && y < static_cast<float>(Height());
         if (over != pointerOver_) {
             pointerOver_ = over;
             Invalidate();
@@ -160,8 +160,7 @@ void ButtonControl::OnPaint(Hdc dc, std::int32_t x, std::int32_t y)
 void ButtonControl::PaintGraphical(Hdc dc, const Rect& rect, bool down)
 {
     const bool showsDown = down || IsSet();
-    const std::optional<Bitmap>& picture =
-        showsDown && downPicture_ ? downPicture_ : picture_;
+    const std::optional<Bitmap>& picture = showsDown && downPicture_ ? downPicture_ : picture_;
     const std::int32_t shift = down ? 1 : 0; // pressed: the face moves a pixel down and right
     detail::Fill(dc, rect, down && !picture ? detail::PressedFaceColor : BackColor());
     if (picture) {
@@ -187,8 +186,8 @@ void ButtonControl::PaintStandard(Hdc dc, const Rect& rect, bool down)
     const Rect box = detail::MakeRect(inner.left, rect.top + (Height() - size) / 2, size, size);
     PaintIndicator(dc, box, down);
     const Size text = detail::MeasureText(Font(), caption_);
-    detail::DrawText(dc, inner, box.right + IndicatorGap,
-                     rect.top + (Height() - text.cy) / 2, caption_, Font(), InkColor());
+    detail::DrawText(dc, inner, box.right + IndicatorGap, rect.top + (Height() - text.cy) / 2,
+                     caption_, Font(), InkColor());
 }
 
 } // namespace platform

@@ -41,9 +41,9 @@ std::string_view Trim(std::string_view text)
 
 bool LessIgnoringCase(const std::string& a, const std::string& b)
 {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return AsciiLower(x) < AsciiLower(y); });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return AsciiLower(x) < AsciiLower(y);
+    });
 }
 
 // The text cut at its start, behind "...", to fit the width.
@@ -235,7 +235,8 @@ private:
             ShowFolder(asTyped);
             return;
         }
-        const fs::path target = ResolveIn(folder_, WithDefaultExtension(name, request_.lpstrDefExt));
+        const fs::path target =
+            ResolveIn(folder_, WithDefaultExtension(name, request_.lpstrDefExt));
         const std::string shown = target.filename().string();
         if (!save_) {
             if (!fs::is_regular_file(target, error)) {
@@ -351,8 +352,9 @@ bool MatchesPattern(std::string_view name, std::string_view pattern)
 
 bool MatchesFilter(std::string_view name, const FileFilter& filter)
 {
-    return std::any_of(filter.patterns.begin(), filter.patterns.end(),
-                       [name](const std::string& pattern) { return MatchesPattern(name, pattern); });
+    return std::any_of(
+        filter.patterns.begin(), filter.patterns.end(),
+        [name](const std::string& pattern) { return MatchesPattern(name, pattern); });
 }
 
 fs::path StartFolder(const OpenFileName& request)

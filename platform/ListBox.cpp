@@ -33,9 +33,7 @@ ListBox::ListBox(Form& parent)
     bar_.SetSmallChange(1);
     bar_.Change = [this](std::int16_t) { SetTopIndex(bar_.Value()); };
     bar_.Scroll = bar_.Change;
-    bar_.MouseDown = [this](std::int16_t, std::int16_t, std::int16_t, float, float) {
-        SetFocus();
-    };
+    bar_.MouseDown = [this](std::int16_t, std::int16_t, std::int16_t, float, float) { SetFocus(); };
 }
 
 void ListBox::AddItem(std::string_view item, std::int32_t index)
