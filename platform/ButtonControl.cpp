@@ -57,6 +57,11 @@ bool ButtonControl::SetDownPictureFile(std::string_view path)
     return downPicture_.has_value();
 }
 
+Color ButtonControl::IndicatorInk() const
+{
+    return IsEnabled() ? detail::TextColor : detail::DisabledTextColor;
+}
+
 void ButtonControl::PressAndClick()
 {
     Press();

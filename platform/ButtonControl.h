@@ -45,9 +45,11 @@ protected:
     virtual bool PressesOnEnter() const { return false; }
     // A set check box or a selected option button.
     virtual bool IsSet() const { return false; }
-    // The box or circle of the standard style, drawn in a square; command buttons have none.
+    // The box or circle of the standard style, drawn in a square; command buttons have none. Its
+    // mark is drawn in IndicatorInk, dark on the light field whatever the fore colour.
     virtual bool HasIndicator() const { return false; }
     virtual void PaintIndicator(Hdc, const Rect&, bool) {}
+    Color IndicatorInk() const;
 
     void OnPaint(Hdc dc, std::int32_t x, std::int32_t y) override;
     void OnMouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;

@@ -93,12 +93,12 @@ protected:
                         LabelHeight);
         nameBox_.SetFont(font);
         nameBox_.Move(ChooserMargin + NameLabelWidth, NameTop, inner - NameLabelWidth, NameHeight);
+        const std::int32_t okLeft = ChooserWidth - ChooserMargin - 2 * ChooserButtonWidth - 10;
         typeLabel_.SetCaption("Files of type: " + filter_.description);
-        typeLabel_.Move(ChooserMargin, TypeTop, inner, LabelHeight);
+        typeLabel_.Move(ChooserMargin, TypeTop, okLeft - ChooserMargin - 10, 2 * LabelHeight);
         okButton_.SetFont(font);
         okButton_.SetCaption(save_ ? "Save" : "Open");
-        okButton_.Move(ChooserWidth - ChooserMargin - 2 * ChooserButtonWidth - 10, ButtonTop,
-                       ChooserButtonWidth, ChooserButtonHeight);
+        okButton_.Move(okLeft, ButtonTop, ChooserButtonWidth, ChooserButtonHeight);
         cancelButton_.SetFont(font);
         cancelButton_.SetCaption("Cancel");
         cancelButton_.Move(ChooserWidth - ChooserMargin - ChooserButtonWidth, ButtonTop,

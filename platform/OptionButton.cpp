@@ -97,7 +97,7 @@ void OptionButton::PaintIndicator(Hdc dc, const Rect& box, bool down)
     if (value_) {
         const std::int32_t dot = size / 2;
         detail::FillDisc(dc, box.left + (size - dot) / 2, box.top + (size - dot) / 2, dot,
-                         InkColor());
+                         IndicatorInk());
     }
 }
 

@@ -76,9 +76,11 @@ TEST_F(ListBoxTest, TheHeightIsRoundedDownToWholeLinesOfTheFont)
             EXPECT_EQ(NameList.VisibleLines(), lines);
         }
     }
-    // A new font rounds the height asked for last, not the height it was rounded to.
+    // A new font rounds the height asked for last, not the height it was rounded to, also after
+    // a move that kept the rounded height.
     NameList.SetFont(fonts[0]);
     NameList.SetHeight(406);
+    NameList.SetWidth(200);
     NameList.SetFont(fonts[2]);
     EXPECT_EQ(NameList.Height(),
               (406 - 2 * Border) / LineHeightOf(fonts[2]) * LineHeightOf(fonts[2]) + 2 * Border);
