@@ -91,6 +91,8 @@ protected:
 private:
     friend struct detail::FormAccess;
 
+    void DropFocusIfUnusable();
+
     Form& parent_;
     Control* container_ = nullptr;
     std::int32_t left_ = 0;
