@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "platform/Clock.h"
+#include "platform/Paths.h"
 
 int main(int argc, char** argv)
 {
@@ -20,6 +21,8 @@ int main(int argc, char** argv)
     ::setenv("SDL_VIDEODRIVER", "dummy", 0);
     ::setenv("SDL_AUDIODRIVER", "dummy", 0);
     platform::virtualclock::Enable(true);
+    // The folder the tests start in holds the programs' data: it stands for the program folder.
+    platform::SetProgramFolder(std::filesystem::current_path());
 
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
