@@ -21,9 +21,10 @@ struct Tables {
     std::unordered_map<Hgdiobj, BitmapObject> bitmaps;
 };
 
+// Never destroyed: windows that live until the program ends release their contexts during exit.
 Tables& State()
 {
-    static Tables tables;
+    static Tables& tables = *new Tables;
     return tables;
 }
 
