@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "platform/Clock.h"
+#include "platform/HeadlessDevices.h"
 
 int main(int argc, char** argv)
 {
@@ -20,6 +21,7 @@ int main(int argc, char** argv)
     ::setenv("SDL_VIDEODRIVER", "dummy", 0);
     ::setenv("SDL_AUDIODRIVER", "dummy", 0);
     platform::virtualclock::Enable(true);
+    platform::headless::UseDevices(true);
 
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
