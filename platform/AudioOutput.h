@@ -30,4 +30,4 @@ public:
 // which the output's own decoding thread also takes before it starts a voice.
 std::unique_ptr<AudioOutput> OpenSdlAudio(std::mutex& mediaLock);
 
-}  // namespace platform
+} // namespace platform

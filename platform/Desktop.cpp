@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <string>
 #include <sys/file.h>
 #include <unistd.h>
@@ -52,7 +52,10 @@ bool Matches(const char* wanted, std::string_view actual)
     return true;
 }
 
-bool HasFakeDesktop() { return State().headless && State().fake.present; }
+bool HasFakeDesktop()
+{
+    return State().headless && State().fake.present;
+}
 
 // Sign-extends the low 16 bits, as a packed coordinate is read back.
 std::int32_t Signed16(std::int64_t value)
@@ -80,7 +83,7 @@ std::string ProgramName()
     return ec ? std::string("vandrel") : exe.filename().string();
 }
 
-}  // namespace
+} // namespace
 
 namespace desktop {
 
@@ -160,7 +163,7 @@ bool ListView_GetItemPosition(Hwnd listView, std::int32_t item, POINT* position)
     return true;
 }
 
-}  // namespace desktop
+} // namespace desktop
 
 bool AnotherInstanceRunning()
 {
@@ -200,9 +203,15 @@ void UseDesktop(bool on)
     State().headless = on;
 }
 
-FakeDesktop& Desktop() { return State().fake; }
+FakeDesktop& Desktop()
+{
+    return State().fake;
+}
 
-void SetDesktopTextHeight(std::int32_t height) { State().textHeight = height; }
+void SetDesktopTextHeight(std::int32_t height)
+{
+    State().textHeight = height;
+}
 
-}  // namespace headless
-}  // namespace platform
+} // namespace headless
+} // namespace platform

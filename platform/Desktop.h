@@ -11,7 +11,7 @@ namespace platform {
 
 namespace desktop {
 
-using Hwnd = std::int32_t;  // 0: no window
+using Hwnd = std::int32_t; // 0: no window
 using Lparam = std::int64_t;
 
 struct POINT {
@@ -40,7 +40,7 @@ Lparam SendMessageA(Hwnd window, std::uint32_t message, std::int64_t wParam, Lpa
 // An item's position in the list view's coordinates; false when it cannot be read.
 bool ListView_GetItemPosition(Hwnd listView, std::int32_t item, POINT* position);
 
-}  // namespace desktop
+} // namespace desktop
 
 // True when another process of this program (same executable name, same user) is running. The
 // first call that finds none takes a lock file that the process holds until it ends; the kernel
@@ -59,12 +59,12 @@ struct FakeDesktop {
     bool autoArrange = false;
     bool failCalls = false;
     std::vector<desktop::POINT> icons;
-    std::vector<desktop::Lparam> placements;  // lParam of every LVM_SETITEMPOSITION received
-    std::int32_t toggles = 0;                 // auto-arrange commands received
+    std::vector<desktop::Lparam> placements; // lParam of every LVM_SETITEMPOSITION received
+    std::int32_t toggles = 0;                // auto-arrange commands received
 };
-void UseDesktop(bool on);  // headless: an empty fake desktop and text height 16
+void UseDesktop(bool on); // headless: an empty fake desktop and text height 16
 FakeDesktop& Desktop();
 void SetDesktopTextHeight(std::int32_t height);
-}  // namespace headless
+} // namespace headless
 
-}  // namespace platform
+} // namespace platform

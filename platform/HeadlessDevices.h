@@ -7,4 +7,4 @@ namespace platform::headless {
 // an in-memory desktop icon view and a configurable desktop text height. Off: the real devices.
 void UseDevices(bool on);
 
-}  // namespace platform::headless
+} // namespace platform::headless

@@ -17,7 +17,7 @@ JoystickState& State()
     return state;
 }
 
-}  // namespace
+} // namespace
 
 std::uint32_t joyGetNumDevs()
 {
@@ -73,9 +73,15 @@ void UseJoystick(bool on)
     State().scripted.clear();
 }
 
-void SetJoysticks(std::vector<ScriptedJoystick> joysticks) { State().scripted = std::move(joysticks); }
+void SetJoysticks(std::vector<ScriptedJoystick> joysticks)
+{
+    State().scripted = std::move(joysticks);
+}
 
-ScriptedJoystick& Joystick(std::uint32_t id) { return State().scripted.at(id); }
+ScriptedJoystick& Joystick(std::uint32_t id)
+{
+    return State().scripted.at(id);
+}
 
-}  // namespace headless
-}  // namespace platform
+} // namespace headless
+} // namespace platform

@@ -53,9 +53,9 @@ struct ScriptedJoystick {
     bool capsFail = false;
     bool readingFails = false;
 };
-void UseJoystick(bool on);  // headless joysticks: none until SetJoysticks
+void UseJoystick(bool on); // headless joysticks: none until SetJoysticks
 void SetJoysticks(std::vector<ScriptedJoystick> joysticks);
-ScriptedJoystick& Joystick(std::uint32_t id);  // change a listed joystick's reading between frames
-}  // namespace headless
+ScriptedJoystick& Joystick(std::uint32_t id); // change a listed joystick's reading between frames
+} // namespace headless
 
-}  // namespace platform
+} // namespace platform

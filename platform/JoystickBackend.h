@@ -11,4 +11,4 @@ std::uint32_t JoystickCount();
 std::uint32_t JoystickCaps(std::uint32_t id, JOYCAPSA* caps);
 std::uint32_t JoystickPos(std::uint32_t id, JOYINFO* info);
 
-}  // namespace platform::sdl
+} // namespace platform::sdl

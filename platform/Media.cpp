@@ -23,7 +23,7 @@ struct MediaDevice {
     std::shared_ptr<const MediaFile> file;
     std::unique_ptr<Voice> voice;
     MediaMode mode = MediaMode::Stopped;
-    std::int64_t position = 0;  // while not playing
+    std::int64_t position = 0; // while not playing
     std::int64_t playFrom = 0;
     std::int64_t playStartedAt = 0;
 
@@ -93,11 +93,12 @@ std::uint32_t TypeOf(const MediaCommand& command, MediaKind* kind)
     if (type == MediaType::Unspecified) {
         const std::string_view name = command.device;
         const auto dot = name.rfind('.');
-        const std::string_view extension = dot == std::string_view::npos ? "" : name.substr(dot + 1);
-        type = SameText(extension, "wav")                                    ? MediaType::Waveaudio
-               : SameText(extension, "mid") || SameText(extension, "midi")   ? MediaType::Sequencer
-               : SameText(extension, "avi")                                  ? MediaType::AviVideo
-                                                                             : MediaType::Other;
+        const std::string_view extension =
+            dot == std::string_view::npos ? "" : name.substr(dot + 1);
+        type = SameText(extension, "wav")                                  ? MediaType::Waveaudio
+               : SameText(extension, "mid") || SameText(extension, "midi") ? MediaType::Sequencer
+               : SameText(extension, "avi")                                ? MediaType::AviVideo
+                                                                           : MediaType::Other;
     }
     switch (type) {
     case MediaType::Waveaudio:
@@ -141,9 +142,8 @@ std::uint32_t Open(MediaSystem& system, MediaDevices& devices, const MediaComman
 
 std::uint32_t Seek(MediaDevice& device, const MediaCommand& command)
 {
-    const std::int64_t target = command.seekToEnd
-                                    ? device.Length()
-                                    : RoundHalfEven<std::int64_t>(command.seekTo);
+    const std::int64_t target =
+        command.seekToEnd ? device.Length() : RoundHalfEven<std::int64_t>(command.seekTo);
     if (target < 0 || target > device.Length()) {
         return MCIERR_OUTOFRANGE;
     }
@@ -265,13 +265,14 @@ void WaitForEnd(MediaSystem& system, MediaDevices& devices, std::string_view ali
             remaining = device->Length() - device->Position(now);
         }
         // The virtual clock jumps to the end at once; the real one is watched in short steps.
-        const std::int64_t step = virtualclock::Enabled() ? remaining : std::min<std::int64_t>(remaining, 10);
+        const std::int64_t step =
+            virtualclock::Enabled() ? remaining : std::min<std::int64_t>(remaining, 10);
         Sleep(static_cast<std::int32_t>(
             std::clamp<std::int64_t>(step, 1, std::numeric_limits<std::int32_t>::max())));
     }
 }
 
-}  // namespace
+} // namespace
 
 MediaContext::MediaContext() : devices_(std::make_unique<MediaDevices>()) {}
 
@@ -349,7 +350,10 @@ void UseMedia(bool on)
     System().headless = on;
 }
 
-const std::vector<std::string>& MediaLog() { return System().log; }
+const std::vector<std::string>& MediaLog()
+{
+    return System().log;
+}
 
 void ClearMediaLog()
 {
@@ -357,5 +361,5 @@ void ClearMediaLog()
     System().log.clear();
 }
 
-}  // namespace headless
-}  // namespace platform
+} // namespace headless
+} // namespace platform

@@ -1,6 +1,7 @@
-// Media: the media command strings ("Open f ALIAS f TYPE Waveaudio wait", "Play f", "Status f mode")
-// and their error texts. Each MediaContext owns its devices, so two media objects never touch each
-// other's sounds; WAV and MIDI play at once, and status and length follow the file even when silent.
+// Media: the media command strings ("Open f ALIAS f TYPE Waveaudio wait", "Play f", "Status f
+// mode") and their error texts. Each MediaContext owns its devices, so two media objects never
+// touch each other's sounds; WAV and MIDI play at once, and status and length follow the file even
+// when silent.
 #pragma once
 
 #include <cstdint>
@@ -64,6 +65,6 @@ namespace headless {
 void UseMedia(bool on);
 const std::vector<std::string>& MediaLog();
 void ClearMediaLog();
-}  // namespace headless
+} // namespace headless
 
-}  // namespace platform
+} // namespace platform

@@ -11,7 +11,10 @@
 namespace platform {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 // Splits on blanks; a double-quoted part is one token whatever it holds.
 std::uint32_t Tokenize(std::string_view text, std::vector<std::string>* tokens)
@@ -46,10 +49,9 @@ std::uint32_t ParseVerb(std::string_view word, MediaVerb* verb)
     static constexpr struct {
         std::string_view name;
         MediaVerb verb;
-    } verbs[] = {{"open", MediaVerb::Open},   {"close", MediaVerb::Close},
-                 {"play", MediaVerb::Play},   {"stop", MediaVerb::Stop},
-                 {"pause", MediaVerb::Pause}, {"seek", MediaVerb::Seek},
-                 {"set", MediaVerb::Set},     {"status", MediaVerb::Status}};
+    } verbs[] = {{"open", MediaVerb::Open}, {"close", MediaVerb::Close},  {"play", MediaVerb::Play},
+                 {"stop", MediaVerb::Stop}, {"pause", MediaVerb::Pause},  {"seek", MediaVerb::Seek},
+                 {"set", MediaVerb::Set},   {"status", MediaVerb::Status}};
     for (const auto& entry : verbs) {
         if (SameText(word, entry.name)) {
             *verb = entry.verb;
@@ -83,7 +85,7 @@ std::uint32_t ParseNumber(std::string_view text, double* value)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 bool SameText(std::string_view a, std::string_view b)
 {
@@ -177,4 +179,4 @@ std::uint32_t ParseMediaCommand(std::string_view text, MediaCommand* command)
     return 0;
 }
 
-}  // namespace platform
+} // namespace platform

@@ -13,12 +13,12 @@ enum class MediaType { Unspecified, Waveaudio, Sequencer, AviVideo, Other };
 
 struct MediaCommand {
     MediaVerb verb = MediaVerb::Open;
-    std::string device;  // the file for open, the alias otherwise; quotes removed
-    std::string alias;   // open: the alias given, else the file
+    std::string device; // the file for open, the alias otherwise; quotes removed
+    std::string alias;  // open: the alias given, else the file
     MediaType type = MediaType::Unspecified;
     bool wait = false;
     bool seekToEnd = false;
-    double seekTo = 0;  // milliseconds
+    double seekTo = 0; // milliseconds
     MediaStatusItem item = MediaStatusItem::Mode;
 };
 
@@ -28,4 +28,4 @@ std::uint32_t ParseMediaCommand(std::string_view text, MediaCommand* command);
 // Case-blind comparison of ASCII words and names.
 bool SameText(std::string_view a, std::string_view b);
 
-}  // namespace platform
+} // namespace platform

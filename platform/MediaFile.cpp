@@ -82,7 +82,7 @@ private:
 
 // Ticks beyond this are treated as this, so that tick x tempo products stay inside 64 bits.
 constexpr std::int64_t MaxTicks = std::int64_t{1} << 32;
-constexpr std::int64_t DefaultTempo = 500'000;  // microseconds per quarter note
+constexpr std::int64_t DefaultTempo = 500'000; // microseconds per quarter note
 
 struct TempoChange {
     std::int64_t tick = 0;
@@ -197,7 +197,7 @@ struct CachedFile {
     std::shared_ptr<const MediaFile> file;
 };
 
-}  // namespace
+} // namespace
 
 std::optional<std::int64_t> WaveLengthMs(std::span<const std::uint8_t> bytes)
 {
@@ -217,10 +217,10 @@ std::optional<std::int64_t> WaveLengthMs(std::span<const std::uint8_t> bytes)
         const std::uint32_t size = in.U32LE();
         if (name == "fmt " && size >= 16) {
             ByteReader fmt(in.Take(size));
-            fmt.U16LE();  // format tag
-            fmt.U16LE();  // channels
+            fmt.U16LE(); // format tag
+            fmt.U16LE(); // channels
             rate = fmt.U32LE();
-            fmt.U32LE();  // bytes per second
+            fmt.U32LE(); // bytes per second
             blockAlign = fmt.U16LE();
         } else if (name == "data") {
             dataBytes = std::min<std::int64_t>(size, static_cast<std::int64_t>(in.Remaining()));
@@ -229,7 +229,7 @@ std::optional<std::int64_t> WaveLengthMs(std::span<const std::uint8_t> bytes)
             in.Skip(std::min<std::size_t>(size, in.Remaining()));
         }
         if ((size & 1) != 0 && !in.AtEnd()) {
-            in.Skip(1);  // chunks are padded to an even size
+            in.Skip(1); // chunks are padded to an even size
         }
     }
     if (rate == 0 || blockAlign == 0 || !dataBytes) {
@@ -245,7 +245,7 @@ std::optional<std::int64_t> MidiLengthMs(std::span<const std::uint8_t> bytes)
         return std::nullopt;
     }
     const std::uint32_t headerSize = in.U32BE();
-    in.U16BE();  // format: every track counts from the start, whatever the format
+    in.U16BE(); // format: every track counts from the start, whatever the format
     const std::uint32_t trackCount = in.U16BE();
     const std::uint32_t division = in.U16BE();
     if (!in.Ok() || headerSize < 6 || division == 0) {
@@ -256,7 +256,7 @@ std::optional<std::int64_t> MidiLengthMs(std::span<const std::uint8_t> bytes)
     std::vector<TempoChange> tempos;
     std::int64_t endTick = 0;
     for (std::uint32_t track = 0; track < trackCount && in.Remaining() >= 8; ++track) {
-        const bool isTrack = ChunkName(in.Take(4)) == "MTrk";  // other chunks are skipped
+        const bool isTrack = ChunkName(in.Take(4)) == "MTrk"; // other chunks are skipped
         const std::uint32_t size = in.U32BE();
         const auto data = in.Take(size);
         if (isTrack) {
@@ -279,7 +279,7 @@ std::optional<std::int64_t> MidiLengthMs(std::span<const std::uint8_t> bytes)
 
     std::stable_sort(tempos.begin(), tempos.end(),
                      [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
-    std::int64_t total = 0;  // microseconds x ticks per quarter note
+    std::int64_t total = 0; // microseconds x ticks per quarter note
     std::int64_t tick = 0;
     std::int64_t tempo = DefaultTempo;
     for (const auto& change : tempos) {
@@ -329,8 +329,8 @@ std::shared_ptr<const MediaFile> LoadMediaFile(std::string_view path, MediaKind 
     if (!stream) {
         return nullptr;
     }
-    const auto length = kind == MediaKind::Wave ? WaveLengthMs(file->bytes)
-                                                : MidiLengthMs(file->bytes);
+    const auto length =
+        kind == MediaKind::Wave ? WaveLengthMs(file->bytes) : MidiLengthMs(file->bytes);
     if (!length) {
         *error = MediaFileError::Invalid;
         return nullptr;
@@ -341,4 +341,4 @@ std::shared_ptr<const MediaFile> LoadMediaFile(std::string_view path, MediaKind 
     return file;
 }
 
-}  // namespace platform
+} // namespace platform

@@ -15,7 +15,7 @@ namespace platform {
 enum class MediaKind { Wave, Midi };
 
 struct MediaFile {
-    std::string key;  // the resolved path: the same file always has the same key
+    std::string key; // the resolved path: the same file always has the same key
     MediaKind kind = MediaKind::Wave;
     std::int64_t lengthMs = 0;
     std::vector<std::uint8_t> bytes;
@@ -36,4 +36,4 @@ enum class MediaFileError { None, NotFound, Invalid };
 std::shared_ptr<const MediaFile> LoadMediaFile(std::string_view path, MediaKind kind,
                                                MediaFileError* error);
 
-}  // namespace platform
+} // namespace platform

@@ -29,12 +29,13 @@ TEST_F(DesktopTest, FindsTheListViewThroughItsClassesWithoutRegardToCase)
     const auto listView = FindListView();
     ASSERT_NE(listView, 0);
     EXPECT_NE(desktop::GetParent(listView), 0);
-    EXPECT_EQ(desktop::GetParent(desktop::GetParent(listView)), desktop::FindWindowA("PROGMAN", nullptr));
+    EXPECT_EQ(desktop::GetParent(desktop::GetParent(listView)),
+              desktop::FindWindowA("PROGMAN", nullptr));
     EXPECT_EQ(desktop::FindWindowA("Shell_TrayWnd", nullptr), 0);
 
     platform::headless::Desktop().present = false;
     EXPECT_EQ(FindListView(), 0);
-    platform::headless::UseDesktop(false);  // the real desktop has no icon view
+    platform::headless::UseDesktop(false); // the real desktop has no icon view
     EXPECT_EQ(FindListView(), 0);
 }
 
@@ -57,7 +58,7 @@ TEST_F(DesktopTest, ReadsAndPlacesItemsWithPackedCoordinates)
         std::int32_t y;
     } placements[] = {
         {300 * 65536 + 75, 75, 300},
-        {0xFFFF0000 + 0xFFF6, -10, -1},  // coordinates are signed 16-bit halves
+        {0xFFFF0000 + 0xFFF6, -10, -1}, // coordinates are signed 16-bit halves
     };
     for (const auto& p : placements) {
         EXPECT_EQ(desktop::SendMessageA(listView, desktop::LVM_SETITEMPOSITION, 0, p.lParam), 1);
@@ -129,11 +130,11 @@ TEST_F(DesktopTest, AnotherInstanceIsSeenWhileItHoldsTheLockAndNotAfterItEnds)
     ASSERT_EQ(::write(toChild[1], &done, 1), 1);
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_FALSE(platform::AnotherInstanceRunning());  // the lock went with the process
-    EXPECT_FALSE(platform::AnotherInstanceRunning());  // and is now ours
+    EXPECT_FALSE(platform::AnotherInstanceRunning()); // the lock went with the process
+    EXPECT_FALSE(platform::AnotherInstanceRunning()); // and is now ours
     for (int fd : {toChild[0], toChild[1], toParent[0], toParent[1]}) {
         ::close(fd);
     }
 }
 
-}  // namespace
+} // namespace

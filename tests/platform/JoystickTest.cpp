@@ -60,4 +60,4 @@ TEST_F(JoystickTest, AnswersScriptedCapabilitiesAndReadings)
     EXPECT_EQ(platform::joyGetPos(1, nullptr), platform::JOYERR_PARMS);
 }
 
-}  // namespace
+} // namespace

@@ -14,10 +14,10 @@ using platform::MediaVerb;
 TEST(MediaCommandTest, ReadsVerbDeviceAndKeywordsWithoutRegardToCase)
 {
     MediaCommand command;
-    ASSERT_EQ(platform::ParseMediaCommand(
-                  R"(Open "Music\my tune.mid" ALIAS "Music\my tune.mid" TYPE Sequencer wait)",
-                  &command),
-              0U);
+    ASSERT_EQ(
+        platform::ParseMediaCommand(
+            R"(Open "Music\my tune.mid" ALIAS "Music\my tune.mid" TYPE Sequencer wait)", &command),
+        0U);
     EXPECT_EQ(command.verb, MediaVerb::Open);
     EXPECT_EQ(command.device, "Music\\my tune.mid");
     EXPECT_EQ(command.alias, "Music\\my tune.mid");
@@ -67,4 +67,4 @@ TEST(MediaCommandTest, AnswersTheErrorOfWhatItDoesNotUnderstand)
     }
 }
 
-}  // namespace
+} // namespace

@@ -22,13 +22,15 @@ protected:
         previous_ = fs::current_path();
         folder_ = fs::temp_directory_path() / ("vandrel-media-" + std::to_string(::getpid()));
         // 8 kHz mono 8-bit: 8000 frames are one second.
-        testsupport::WriteFile(folder_ / "Sfx" / "click.wav", testsupport::WaveFile(8000, 1, 8, 8000));
+        testsupport::WriteFile(folder_ / "Sfx" / "click.wav",
+                               testsupport::WaveFile(8000, 1, 8, 8000));
         testsupport::WriteFile(folder_ / "Sfx" / "big bang.wav",
                                testsupport::WaveFile(8000, 1, 8, 2000));
         // 480 ticks a quarter note at 500000 us: 0x96 0x40 = 2880 ticks = 3000 ms.
-        testsupport::WriteFile(folder_ / "Music" / "Tune.mid",
-                               testsupport::MidiFile(480, {{0x00, 0x90, 0x3C, 0x64, 0x96, 0x40, 0x80,
-                                                            0x3C, 0x00, 0x00, 0xFF, 0x2F, 0x00}}));
+        testsupport::WriteFile(
+            folder_ / "Music" / "Tune.mid",
+            testsupport::MidiFile(480, {{0x00, 0x90, 0x3C, 0x64, 0x96, 0x40, 0x80, 0x3C, 0x00, 0x00,
+                                         0xFF, 0x2F, 0x00}}));
         fs::current_path(folder_);
         platform::headless::ClearMediaLog();
     }
@@ -58,7 +60,7 @@ TEST_F(MediaTest, StatusFollowsPlayPauseStopAndSeekOnTheClock)
     EXPECT_EQ(Send(media, "Set " + a + " time format milliseconds"), "");
 
     const struct {
-        const char* command;  // sent, if any, after the clock has advanced by advance ms
+        const char* command; // sent, if any, after the clock has advanced by advance ms
         std::int64_t advance;
         const char* mode;
         const char* position;
@@ -68,17 +70,17 @@ TEST_F(MediaTest, StatusFollowsPlayPauseStopAndSeekOnTheClock)
         {"", 400, "playing", "400"},
         {"Pause {}", 0, "paused", "400"},
         {"", 300, "paused", "400"},
-        {"Play {}", 0, "playing", "400"},  // play after pause goes on where it was
+        {"Play {}", 0, "playing", "400"}, // play after pause goes on where it was
         {"", 599, "playing", "999"},
         {"", 1, "stopped", "1000"},
-        {"Play {}", 0, "stopped", "1000"},  // at the end nothing is left to play
+        {"Play {}", 0, "stopped", "1000"}, // at the end nothing is left to play
         {"Seek {} to 0", 0, "stopped", "0"},
         {"Play {}", 0, "playing", "0"},
         {"Stop {}", 250, "stopped", "250"},
         {"", 500, "stopped", "250"},
         {"Seek {} to 750", 0, "stopped", "750"},
         {"Play {}", 0, "playing", "750"},
-        {"Seek {} to 100", 100, "stopped", "100"},  // seeking stops the sound
+        {"Seek {} to 100", 100, "stopped", "100"}, // seeking stops the sound
     };
     for (const auto& step : steps) {
         std::string command = step.command;
@@ -134,7 +136,7 @@ TEST_F(MediaTest, PlayWaitAdvancesTheClockByWhatIsLeft)
     EXPECT_EQ(platform::NowMs() - later, 1800);
 
     const auto end = platform::NowMs();
-    EXPECT_EQ(Send(media, "Play " + a + " wait"), "");  // already at the end: returns at once
+    EXPECT_EQ(Send(media, "Play " + a + " wait"), ""); // already at the end: returns at once
     EXPECT_EQ(platform::NowMs(), end);
 }
 
@@ -215,4 +217,4 @@ TEST_F(MediaTest, FailuresAnswerCodesWithTexts)
     EXPECT_EQ(Send(media, "status click position"), "1000");
 }
 
-}  // namespace
+} // namespace

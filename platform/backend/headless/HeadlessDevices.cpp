@@ -14,4 +14,4 @@ void UseDevices(bool on)
     UseDesktop(on);
 }
 
-}  // namespace platform::headless
+} // namespace platform::headless

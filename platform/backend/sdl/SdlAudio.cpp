@@ -83,7 +83,7 @@ private:
     bool paused_ = false;
     std::int64_t playFrom_ = 0;
     std::int64_t playStartedAt_ = 0;
-    ChunkPtr rest_;  // the part of a chunk after a start position; shares the chunk's samples
+    ChunkPtr rest_; // the part of a chunk after a start position; shares the chunk's samples
 };
 
 class SdlAudio final : public AudioOutput {
@@ -253,7 +253,7 @@ private:
     }
 
     struct Stream {
-        std::shared_ptr<const MediaFile> file;  // the music reads the bytes it was made from
+        std::shared_ptr<const MediaFile> file; // the music reads the bytes it was made from
         MusicPtr music;
     };
 
@@ -293,7 +293,8 @@ void SdlVoice::StartChunk(Mix_Chunk* chunk, std::int64_t fromMs)
         return;
     }
     if (offset > 0) {
-        rest_.reset(Mix_QuickLoad_RAW(chunk->abuf + offset, chunk->alen - static_cast<Uint32>(offset)));
+        rest_.reset(
+            Mix_QuickLoad_RAW(chunk->abuf + offset, chunk->alen - static_cast<Uint32>(offset)));
         chunk = rest_.get();
     }
     if (chunk != nullptr && Mix_PlayChannel(channel_, chunk, 0) == channel_) {
@@ -391,7 +392,7 @@ void SdlVoice::Stop()
 
 SdlAudio* openAudio = nullptr;
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<AudioOutput> OpenSdlAudio(std::mutex& mediaLock)
 {
@@ -407,8 +408,9 @@ std::unique_ptr<AudioOutput> OpenSdlAudio(std::mutex& mediaLock)
         return nullptr;
     }
     std::error_code ec;
-    const auto font = std::find_if(std::begin(SoundFonts), std::end(SoundFonts),
-                                   [&](const char* path) { return std::filesystem::exists(path, ec); });
+    const auto font =
+        std::find_if(std::begin(SoundFonts), std::end(SoundFonts),
+                     [&](const char* path) { return std::filesystem::exists(path, ec); });
     if (font != std::end(SoundFonts)) {
         Mix_SetSoundFonts(*font);
     } else {
@@ -422,4 +424,4 @@ std::unique_ptr<AudioOutput> OpenSdlAudio(std::mutex& mediaLock)
     return audio;
 }
 
-}  // namespace platform
+} // namespace platform

@@ -11,7 +11,7 @@ namespace platform::sdl {
 namespace {
 
 constexpr std::uint32_t AxisMax = 65535;
-constexpr int AxisOffset = 32768;  // SDL axes run -32768..32767
+constexpr int AxisOffset = 32768; // SDL axes run -32768..32767
 
 class Joysticks {
 public:
@@ -64,9 +64,12 @@ std::uint32_t Axis(SDL_Joystick* joystick, int axis)
     return static_cast<std::uint32_t>(SDL_JoystickGetAxis(joystick, axis) + AxisOffset);
 }
 
-}  // namespace
+} // namespace
 
-std::uint32_t JoystickCount() { return Devices().Count(); }
+std::uint32_t JoystickCount()
+{
+    return Devices().Count();
+}
 
 std::uint32_t JoystickCaps(std::uint32_t id, JOYCAPSA* caps)
 {
@@ -108,4 +111,4 @@ std::uint32_t JoystickPos(std::uint32_t id, JOYINFO* info)
     return JOYERR_NOERROR;
 }
 
-}  // namespace platform::sdl
+} // namespace platform::sdl
