@@ -10,9 +10,9 @@
 namespace platform {
 namespace {
 
-using testing::HostForm;
-using testing::RunFor;
-using testing::Trace;
+using controltest::HostForm;
+using controltest::RunFor;
+using controltest::Trace;
 
 Bitmap Solid(Color color)
 {

@@ -10,8 +10,8 @@
 namespace platform {
 namespace {
 
-using testing::HostForm;
-using testing::RunFor;
+using controltest::HostForm;
+using controltest::RunFor;
 
 constexpr Color Face = Rgb(232, 232, 232);
 

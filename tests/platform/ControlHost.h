@@ -11,7 +11,7 @@
 #include "platform/Form.h"
 #include "platform/Headless.h"
 
-namespace platform::testing {
+namespace platform::controltest {
 
 class HostForm : public Form {};
 
@@ -27,4 +27,4 @@ inline void RunFor(std::int64_t ms)
 // What handlers saw, in order, as short texts ("Click0", "Change25").
 using Trace = std::vector<std::string>;
 
-} // namespace platform::testing
+} // namespace platform::controltest

@@ -19,7 +19,7 @@ namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::RunFor;
+using controltest::RunFor;
 
 class FileDialogTest : public ::testing::Test {
 protected:

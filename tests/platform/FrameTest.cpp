@@ -11,8 +11,8 @@
 namespace platform {
 namespace {
 
-using testing::HostForm;
-using testing::RunFor;
+using controltest::HostForm;
+using controltest::RunFor;
 
 constexpr Color Blue = Rgb(57, 158, 255);
 constexpr Color Edge = Rgb(64, 64, 64);
@@ -47,6 +47,7 @@ TEST_F(FrameTest, ContentsLieInTheFrameAndHideAndDisableWithIt)
     headless::After(10).Click(vbLeftButton, 50, 300);
     RunFor(20);
     EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(inside.HasFocus());
     backgrounds.SetEnabled(true);
     backgrounds.SetVisible(false);
     EXPECT_FALSE(inside.IsShown());

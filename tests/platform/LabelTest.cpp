@@ -8,7 +8,7 @@
 namespace platform {
 namespace {
 
-using testing::HostForm;
+using controltest::HostForm;
 
 constexpr Color Blue = Rgb(57, 158, 255);
 

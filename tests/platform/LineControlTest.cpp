@@ -9,7 +9,7 @@
 namespace platform {
 namespace {
 
-using testing::RunFor;
+using controltest::RunFor;
 
 TEST(LineControlTest, AWideLineCoversThePixelsCentredOnItAndClicksPassThrough)
 {

@@ -10,9 +10,9 @@
 namespace platform {
 namespace {
 
-using testing::HostForm;
-using testing::RunFor;
-using testing::Trace;
+using controltest::HostForm;
+using controltest::RunFor;
+using controltest::Trace;
 
 // The font's own line height, as the text layer reports it.
 std::int32_t LineHeightOf(const FontSpec& font)

@@ -11,9 +11,9 @@
 namespace platform {
 namespace {
 
-using testing::HostForm;
-using testing::RunFor;
-using testing::Trace;
+using controltest::HostForm;
+using controltest::RunFor;
+using controltest::Trace;
 
 constexpr Color Blue = Rgb(57, 158, 255);
 constexpr Color Green = Rgb(0, 200, 0);

@@ -15,8 +15,8 @@
 namespace platform {
 namespace {
 
-using testing::HostForm;
-using testing::RunFor;
+using controltest::HostForm;
+using controltest::RunFor;
 
 class PictureBoxTest : public ::testing::Test {
 protected:

@@ -10,9 +10,9 @@
 namespace platform {
 namespace {
 
-using testing::HostForm;
-using testing::RunFor;
-using testing::Trace;
+using controltest::HostForm;
+using controltest::RunFor;
+using controltest::Trace;
 
 // A bar as the options dialogs place theirs: 220 x 25 at (100, 100); its arrows are 25 pixels
 // long, its track 170, and with LargeChange small against the range its thumb is a 25-pixel
