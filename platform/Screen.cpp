@@ -37,7 +37,7 @@ public:
     {
         if (dc_ == 0) {
             dc_ = CreateCompatibleDC(0);
-            bitmap_ = CreateCompatibleBitmap(0, ScreenWidth, ScreenHeight); // colour, as the screen
+            bitmap_ = CreateCompatibleBitmap(0, ScreenWidth, ScreenHeight); // colour
             original_ = SelectObject(dc_, bitmap_);
         }
         return dc_;
@@ -187,9 +187,20 @@ const Bitmap& ComposeScreen()
 {
     ScreenState& state = State();
     const Hdc screen = state.screen.Dc();
-    FillBox(screen, 0, 0, ScreenWidth - 1, ScreenHeight - 1, DesktopColor);
+    const auto& zOrder = System().zOrder;
+    // Forms under the topmost full-size form cannot be seen: composing starts with it.
+    auto first = zOrder.begin();
+    for (auto it = zOrder.begin(); it != zOrder.end(); ++it) {
+        if ((*it)->FillsScreen()) {
+            first = it;
+        }
+    }
+    if (first == zOrder.end() || !(*first)->FillsScreen()) {
+        FillBox(screen, 0, 0, ScreenWidth - 1, ScreenHeight - 1, DesktopColor);
+    }
     const Form* const input = InputForm();
-    for (Form* form : System().zOrder) {
+    for (auto it = first; it != zOrder.end(); ++it) {
+        Form* const form = *it;
         if (!form->FillsScreen()) {
             DrawFrame(screen, *form, form == input);
         }
