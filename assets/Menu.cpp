@@ -243,14 +243,13 @@ Image InnerFrame()
     return canvas.Opaque();
 }
 
-// The selection halo: a glowing ring in the band outside the inner frame; everything else,
-// inside and outside the ring, is the key colour.
+// The selection halo: a glowing ring in the band outside the inner frame, which starts 13 pixels
+// in; everything else, inside and outside the ring, is the key colour.
 Canvas SelectionFrame()
 {
     const double s = IconSize + 34;
     Canvas canvas(IconSize + 34, IconSize + 34);
-    const Shape ring =
-        Subtract(Rect(1.5, 1.5, s - 1.5, s - 1.5, 22), Rect(12, 12, s - 12, s - 12, 10));
+    const Shape ring = Subtract(Rect(1.5, 1.5, s - 1.5, s - 1.5, 22), Rect(11, 11, s - 11, s - 11));
     canvas.Fill(Grow(ring, 1.5), Ink);
     canvas.Fill(ring, LinearGradient({0, 0}, {s, s}, 0xFFF08A, 0xFF8A1E));
     canvas.Fill(
