@@ -605,7 +605,7 @@ std::vector<unsigned char> WonJingle()
     conductor.Tempo(0, 150);
     MidiTrack brass;
     brass.Program(0, 0, 61);
-    brass.Control(0, 0, 7, 110);
+    brass.Control(0, 0, 7, 96);
     brass.Control(0, 0, 91, 60);
     const int line[] = {62, 66, 69, 74};
     for (int i = 0; i < 3; ++i) {
@@ -617,7 +617,7 @@ std::vector<unsigned char> WonJingle()
         brass.Note(beat * 2, beat * 4, 0, key, 108);
     }
     MidiTrack drums;
-    drums.Control(0, DrumChannel, 7, 100);
+    drums.Control(0, DrumChannel, 7, 88);
     for (int i = 0; i < 8; ++i) {
         drums.Note(i * beat / 4, beat / 4, DrumChannel, 41, 60 + i * 6);
     }
