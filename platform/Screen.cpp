@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/Picture.h"
+#include "platform/Screenshot.h"
 #include "platform/WindowSystem.h"
 
 namespace platform::detail {
@@ -37,7 +38,7 @@ public:
     {
         if (dc_ == 0) {
             dc_ = CreateCompatibleDC(0);
-            bitmap_ = CreateCompatibleBitmap(0, ScreenWidth, ScreenHeight); // colour, as the screen
+            bitmap_ = CreateCompatibleBitmap(0, ScreenWidth, ScreenHeight); // colour
             original_ = SelectObject(dc_, bitmap_);
         }
         return dc_;
@@ -187,9 +188,20 @@ const Bitmap& ComposeScreen()
 {
     ScreenState& state = State();
     const Hdc screen = state.screen.Dc();
-    FillBox(screen, 0, 0, ScreenWidth - 1, ScreenHeight - 1, DesktopColor);
+    const auto& zOrder = System().zOrder;
+    // Forms under the topmost full-size form cannot be seen: composing starts with it.
+    auto first = zOrder.begin();
+    for (auto it = zOrder.begin(); it != zOrder.end(); ++it) {
+        if ((*it)->FillsScreen()) {
+            first = it;
+        }
+    }
+    if (first == zOrder.end() || !(*first)->FillsScreen()) {
+        FillBox(screen, 0, 0, ScreenWidth - 1, ScreenHeight - 1, DesktopColor);
+    }
     const Form* const input = InputForm();
-    for (Form* form : System().zOrder) {
+    for (auto it = first; it != zOrder.end(); ++it) {
+        Form* const form = *it;
         if (!form->FillsScreen()) {
             DrawFrame(screen, *form, form == input);
         }
@@ -272,3 +284,28 @@ void ResetScreenWindow()
 }
 
 } // namespace platform::detail
+
+namespace platform {
+
+std::optional<Bitmap> CaptureActiveWindow()
+{
+    const Form* const form = detail::InputForm();
+    if (form == nullptr) {
+        return std::nullopt;
+    }
+    const Bitmap& screen = detail::ComposeScreen();
+    const Point origin = detail::ClientOrigin(*form);
+    Bitmap picture(form->ScaleWidth(), form->ScaleHeight());
+    for (std::int32_t y = 0; y < picture.height; ++y) {
+        const std::int32_t screenY = origin.y + y;
+        for (std::int32_t x = 0; x < picture.width; ++x) {
+            const std::int32_t screenX = origin.x + x;
+            const bool inside =
+                screenX >= 0 && screenY >= 0 && screenX < screen.width && screenY < screen.height;
+            picture.Row(y)[x] = inside ? screen.Row(screenY)[screenX] : 0;
+        }
+    }
+    return picture;
+}
+
+} // namespace platform
