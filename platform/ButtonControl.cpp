@@ -172,7 +172,9 @@ void ButtonControl::PaintGraphical(Hdc dc, const Rect& rect, bool down)
         detail::DrawPictureCentred(dc, rect, *picture, shift);
     } else {
         const Size size = detail::MeasureText(Font(), caption_);
-        detail::DrawText(dc, detail::Inset(rect, detail::FocusRingWidth),
+        detail::DrawText(dc,
+                         Rect{rect.left + detail::FocusRingWidth, rect.top,
+                              rect.right - detail::FocusRingWidth, rect.bottom},
                          rect.left + (rect.right - rect.left - size.cx) / 2 + shift,
                          rect.top + (rect.bottom - rect.top - size.cy) / 2 + shift, caption_,
                          Font(), InkColor());
@@ -191,8 +193,10 @@ void ButtonControl::PaintStandard(Hdc dc, const Rect& rect, bool down)
     const Rect box = detail::MakeRect(inner.left, rect.top + (Height() - size) / 2, size, size);
     PaintIndicator(dc, box, down);
     const Size text = detail::MeasureText(Font(), caption_);
-    detail::DrawText(dc, inner, box.right + IndicatorGap, rect.top + (Height() - text.cy) / 2,
-                     caption_, Font(), InkColor());
+    // Cut at the sides only: a caption a little taller than a small button still shows whole.
+    detail::DrawText(dc, Rect{inner.left, rect.top, inner.right, rect.bottom},
+                     box.right + IndicatorGap, rect.top + (Height() - text.cy) / 2, caption_,
+                     Font(), InkColor());
 }
 
 } // namespace platform
