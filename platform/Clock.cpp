@@ -7,8 +7,9 @@
 namespace platform {
 namespace {
 
-constexpr std::int64_t Frequency = 1'000'000'000;  // nanoseconds
-constexpr std::int64_t Origin = 1'000'000 * Frequency;
+constexpr std::int64_t Frequency = 1'000'000'000; // nanoseconds
+// 1,000,000 ms: a 32-bit millisecond count starts far from 0 and still fits after 24 days.
+constexpr std::int64_t Origin = 1'000 * Frequency;
 
 struct ClockState {
     bool virtualOn = false;
@@ -34,7 +35,7 @@ std::int64_t ElapsedNs()
         .count();
 }
 
-}  // namespace
+} // namespace
 
 bool QueryPerformanceCounter(std::int64_t* count)
 {
@@ -54,7 +55,10 @@ bool QueryPerformanceFrequency(std::int64_t* frequency)
     return true;
 }
 
-std::int64_t NowMs() { return (Origin + ElapsedNs()) / 1'000'000; }
+std::int64_t NowMs()
+{
+    return (Origin + ElapsedNs()) / 1'000'000;
+}
 
 void Sleep(std::int32_t milliseconds)
 {
@@ -70,11 +74,26 @@ void Sleep(std::int32_t milliseconds)
 
 namespace virtualclock {
 
-void Enable(bool on) { State().virtualOn = on; }
-bool Enabled() { return State().virtualOn; }
-void Advance(std::int64_t milliseconds) { State().virtualNs += milliseconds * 1'000'000; }
-void SetFramePeriod(std::int32_t milliseconds) { State().framePeriodMs = milliseconds; }
-std::int32_t FramePeriod() { return State().framePeriodMs; }
+void Enable(bool on)
+{
+    State().virtualOn = on;
+}
+bool Enabled()
+{
+    return State().virtualOn;
+}
+void Advance(std::int64_t milliseconds)
+{
+    State().virtualNs += milliseconds * 1'000'000;
+}
+void SetFramePeriod(std::int32_t milliseconds)
+{
+    State().framePeriodMs = milliseconds;
+}
+std::int32_t FramePeriod()
+{
+    return State().framePeriodMs;
+}
 
-}  // namespace virtualclock
-}  // namespace platform
+} // namespace virtualclock
+} // namespace platform

@@ -6,8 +6,8 @@
 
 namespace platform {
 
-// The counter starts at 1,000,000 seconds at process start, so millisecond readings derived from
-// it are never near 0 and stay within 32 bits for more than 24 days.
+// The counter reads 1,000,000 ms at process start (the virtual clock starts there too), so a 32-bit
+// millisecond count derived from it is never near 0 and stays within its range for over 24 days.
 bool QueryPerformanceCounter(std::int64_t* count);
 bool QueryPerformanceFrequency(std::int64_t* frequency);
 void Sleep(std::int32_t milliseconds);
@@ -16,11 +16,11 @@ void Sleep(std::int32_t milliseconds);
 std::int64_t NowMs();
 
 namespace virtualclock {
-void Enable(bool on);  // tests switch to the virtual clock before anything reads it
+void Enable(bool on); // tests switch to the virtual clock before anything reads it
 bool Enabled();
 void Advance(std::int64_t milliseconds);
-void SetFramePeriod(std::int32_t milliseconds);  // added at each window Refresh; 16 by default
+void SetFramePeriod(std::int32_t milliseconds); // added at each window Refresh; 16 by default
 std::int32_t FramePeriod();
-}  // namespace virtualclock
+} // namespace virtualclock
 
-}  // namespace platform
+} // namespace platform

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Clock.h"
 #include "platform/Control.h"
 #include "platform/Events.h"
 #include "platform/Headless.h"
@@ -234,7 +235,7 @@ TEST_F(FormTest, MaximisedFormFillsTheScreenAndItsCaptionNamesTheScreenWindow)
     game.Unload();
 }
 
-TEST_F(FormTest, RefreshPresentsAndAdvancesTheVirtualClockByOneFrame)
+TEST_F(FormTest, RefreshPresentsAndAdvancesTheVirtualClockByOneFramePeriod)
 {
     TraceForm game("Game");
     game.Show();
@@ -246,9 +247,13 @@ TEST_F(FormTest, RefreshPresentsAndAdvancesTheVirtualClockByOneFrame)
     EXPECT_EQ(headless::Elapsed() - before, 3 * 16);
     EXPECT_EQ(headless::RefreshCount(), 3);
     EXPECT_EQ(headless::PresentCount() - presents, 3);
+    virtualclock::SetFramePeriod(20);
+    game.Refresh();
+    virtualclock::SetFramePeriod(16);
+    EXPECT_EQ(headless::Elapsed() - before, 3 * 16 + 20);
     game.Unload();
     game.Refresh(); // a closed window presents nothing
-    EXPECT_EQ(headless::RefreshCount(), 3);
+    EXPECT_EQ(headless::RefreshCount(), 4);
 }
 
 TEST_F(FormTest, MousePointerFollowsTheFormUnderThePointer)
