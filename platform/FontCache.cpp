@@ -6,7 +6,6 @@
 #include <SDL_ttf.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -14,6 +13,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/Ascii.h"
 #include "platform/GdiObjects.h"
 #include "platform/Numbers.h"
 
@@ -29,14 +29,6 @@ constexpr const char* FontFiles[] = {
 };
 
 constexpr std::size_t MaxCachedTexts = 256;
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 struct StringHash {
     using is_transparent = void;

@@ -13,24 +13,6 @@
 namespace platform {
 namespace {
 
-constexpr std::string_view HexDigits = "0123456789ABCDEF";
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 std::string Escape(std::string_view text, std::string_view alsoEscaped)
 {
     std::string out;
@@ -43,8 +25,8 @@ std::string Escape(std::string_view text, std::string_view alsoEscaped)
         } else if (byte < 0x20 || byte == 0x7F || endBlank ||
                    alsoEscaped.find(text[i]) != std::string_view::npos) {
             out += "\\x";
-            out += HexDigits[byte >> 4];
-            out += HexDigits[byte & 0x0F];
+            out += HexDigit(byte >> 4);
+            out += HexDigit(byte);
         } else {
             out += text[i];
         }
@@ -118,12 +100,12 @@ IniText IniText::Parse(std::string_view text)
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        line = Trim(line);
+        line = TrimBlanks(line);
         if (line.empty() || line.front() == ';' || line.front() == '#') {
             continue;
         }
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            section = Unescape(Trim(line.substr(1, line.size() - 2)));
+            section = Unescape(TrimBlanks(line.substr(1, line.size() - 2)));
             if (!section) {
                 ++ini.droppedLines_;
                 continue;
@@ -140,8 +122,8 @@ IniText IniText::Parse(std::string_view text)
             ++ini.droppedLines_;
             continue;
         }
-        const auto key = Unescape(Trim(line.substr(0, equals)));
-        const auto value = Unescape(Trim(line.substr(equals + 1)));
+        const auto key = Unescape(TrimBlanks(line.substr(0, equals)));
+        const auto value = Unescape(TrimBlanks(line.substr(equals + 1)));
         if (!key || !value) {
             ++ini.droppedLines_;
             continue;

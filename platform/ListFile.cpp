@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <utility>
 
+#include "platform/Ascii.h"
 #include "platform/AtomicFile.h"
 #include "platform/Convert.h"
 #include "platform/Paths.h"
@@ -19,10 +20,6 @@ namespace {
 
 constexpr off_t MaxFileSize = 16 * 1024 * 1024;
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 bool IsLineEnd(char c)
 {
     return c == '\r' || c == '\n';

@@ -11,11 +11,6 @@
 namespace platform {
 namespace {
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
 // Splits on blanks; a double-quoted part is one token whatever it holds.
 std::uint32_t Tokenize(std::string_view text, std::vector<std::string>* tokens)
 {

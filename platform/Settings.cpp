@@ -142,7 +142,6 @@ fs::path ConfigFolder()
 
 std::string FileName(std::string_view app)
 {
-    constexpr std::string_view HexDigits = "0123456789ABCDEF";
     std::string name;
     for (std::size_t i = 0; i < app.size(); ++i) {
         const char c = AsciiLower(app[i]);
@@ -153,8 +152,8 @@ std::string FileName(std::string_view app)
         } else {
             const auto byte = static_cast<unsigned char>(c);
             name += '%';
-            name += HexDigits[byte >> 4];
-            name += HexDigits[byte & 0x0F];
+            name += HexDigit(byte >> 4);
+            name += HexDigit(byte);
         }
     }
     return name + ".ini";
