@@ -1,4 +1,5 @@
-// Temporary file, fsync, rename over the target, fsync of the folder.
+// Reading a whole file; writing one through a temporary file, fsync, rename over the target and
+// fsync of the folder.
 #include "platform/AtomicFile.h"
 
 #include <cerrno>
@@ -52,6 +53,47 @@ void SyncFolder(const fs::path& folder)
 }
 
 } // namespace
+
+std::optional<std::string> ReadWholeFile(const fs::path& file, std::size_t maxBytes, int* error)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        *error = errno;
+        return std::nullopt;
+    }
+    const auto fail = [fd, error](int reason) {
+        *error = reason;
+        ::close(fd);
+        return std::nullopt;
+    };
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        return fail(errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return fail(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    }
+    std::string text;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t count = ::read(fd, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            return fail(errno);
+        }
+        if (count == 0) {
+            break;
+        }
+        if (text.size() + static_cast<std::size_t>(count) > maxBytes) {
+            return fail(EFBIG);
+        }
+        text.append(buffer, static_cast<std::size_t>(count));
+    }
+    ::close(fd);
+    return text;
+}
 
 bool WriteFileAtomically(const fs::path& target, std::string_view contents)
 {

@@ -2,12 +2,8 @@
 #include "platform/ListFile.h"
 
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <iostream>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 #include <utility>
 
 #include "platform/Ascii.h"
@@ -18,44 +14,11 @@
 namespace platform {
 namespace {
 
-constexpr off_t MaxFileSize = 16 * 1024 * 1024;
+constexpr std::size_t MaxFileSize = 16 * 1024 * 1024;
 
 bool IsLineEnd(char c)
 {
     return c == '\r' || c == '\n';
-}
-
-bool ReadFile(const std::filesystem::path& path, std::string& text)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return false;
-    }
-    if (info.st_size > MaxFileSize) {
-        std::cerr << "vandrel: " << path.string() << " is too large to read as a list file\n";
-        ::close(fd);
-        return false;
-    }
-    text.assign(static_cast<std::size_t>(info.st_size), '\0');
-    std::size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t count = ::read(fd, text.data() + done, text.size() - done);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(count);
-    }
-    ::close(fd);
-    text.resize(done);
-    return true;
 }
 
 bool CanStandBare(std::string_view text)
@@ -71,10 +34,16 @@ ListReader::ListReader(std::string text) : text_(std::move(text)), open_(true) {
 bool ListReader::Open(std::string_view path)
 {
     Close();
-    if (!ReadFile(ResolvePath(path), text_)) {
-        text_.clear();
+    const std::filesystem::path file = ResolvePath(path);
+    int error = 0;
+    auto text = ReadWholeFile(file, MaxFileSize, &error);
+    if (!text) {
+        if (error == EFBIG) {
+            std::cerr << "vandrel: " << file.string() << " is too large to read as a list file\n";
+        }
         return false;
     }
+    text_ = std::move(*text);
     open_ = true;
     return true;
 }

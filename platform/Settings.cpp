@@ -2,11 +2,10 @@
 // memory and read again when the file on disk changes.
 #include "platform/Settings.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <iostream>
+#include <limits>
 #include <map>
 #include <optional>
 #include <pwd.h>
@@ -58,40 +57,6 @@ Stamp StampOf(const fs::path& file)
             std::int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec};
 }
 
-std::optional<std::string> ReadWholeFile(const fs::path& file, std::string& error)
-{
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return std::nullopt;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        error = "not a regular file";
-        return std::nullopt;
-    }
-    std::string text;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t count = ::read(fd, buffer, sizeof buffer);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count < 0) {
-            error = std::strerror(errno);
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (count == 0) {
-            break;
-        }
-        text.append(buffer, static_cast<std::size_t>(count));
-    }
-    ::close(fd);
-    return text;
-}
-
 CachedFile& Load(const fs::path& file)
 {
     const Stamp stamp = StampOf(file);
@@ -105,12 +70,12 @@ CachedFile& Load(const fs::path& file)
     if (!stamp.exists) {
         return cached;
     }
-    std::string error;
-    const auto text = ReadWholeFile(file, error);
+    int error = 0;
+    const auto text = ReadWholeFile(file, std::numeric_limits<std::size_t>::max(), &error);
     if (!text) {
         cached.unreadable = true;
-        std::cerr << "vandrel: cannot read settings file " << file.string() << ": " << error
-                  << '\n';
+        std::cerr << "vandrel: cannot read settings file " << file.string() << ": "
+                  << std::strerror(error) << '\n';
         return cached;
     }
     cached.ini = IniText::Parse(*text);

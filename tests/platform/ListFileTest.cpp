@@ -163,6 +163,13 @@ TEST_F(ListFileTest, OpensFilesByCaseInsensitivePathsAndFailsCleanly)
     EXPECT_EQ(tile, 14);
     reader.Close();
     EXPECT_FALSE(reader.Input(tile));
+
+    // A file beyond 16 MiB is no list file of ours: refused with a message, nothing read.
+    std::ofstream(root_ / "huge.map", std::ios::binary) << std::string(16 * 1024 * 1024 + 1, '7');
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(reader.Open("huge.map"));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr().rfind("vandrel: ", 0), 0U);
+    EXPECT_FALSE(reader.Input(tile));
 }
 
 TEST_F(ListFileTest, WritesQuotedLinesAndRecordsThatReadBack)
