@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "platform/Ascii.h"
+#include "platform/Paths.h"
 
 namespace platform {
 namespace {
@@ -57,14 +58,11 @@ std::int32_t Signed16(std::int64_t value)
 
 std::filesystem::path LockFolder()
 {
-    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime != nullptr && *runtime != 0) {
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+        runtime != nullptr && *runtime == '/') {
         return std::filesystem::path(runtime) / "vandrel";
     }
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != 0) {
-        return std::filesystem::path(config) / "vandrel";
-    }
-    const char* home = std::getenv("HOME");
-    return std::filesystem::path(home != nullptr ? home : ".") / ".config" / "vandrel";
+    return UserConfigFolder() / "vandrel";
 }
 
 std::string ProgramName()

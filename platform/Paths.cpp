@@ -1,10 +1,13 @@
-// Case-insensitive path resolution, the program folder and the current directory.
+// Case-insensitive path resolution, the program folder, the user's configuration folder and the
+// current directory.
 #include "platform/Paths.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <optional>
+#include <pwd.h>
 #include <string>
 #include <system_error>
 #include <unistd.h>
@@ -119,6 +122,23 @@ bool SetProgramFolderAsCurrent()
         return false;
     }
     return true;
+}
+
+fs::path UserConfigFolder()
+{
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg != nullptr && xdg[0] == '/') {
+        return xdg;
+    }
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] != '\0') {
+        return fs::path(home) / ".config";
+    }
+    const passwd* user = ::getpwuid(::getuid());
+    if (user != nullptr && user->pw_dir != nullptr) {
+        return fs::path(user->pw_dir) / ".config";
+    }
+    return fs::path(".config");
 }
 
 bool SetCurrentDirectoryA(std::string_view path)

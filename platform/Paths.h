@@ -23,6 +23,11 @@ void SetProgramFolder(const std::filesystem::path& folder);
 // false (and a line on stderr) when it cannot.
 bool SetProgramFolderAsCurrent();
 
+// The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, otherwise
+// ~/.config (HOME, or the home folder the user database names). The environment is read at every
+// call, so tests can point it elsewhere.
+std::filesystem::path UserConfigFolder();
+
 // Makes the resolved path the current directory; false when it is not a folder.
 bool SetCurrentDirectoryA(std::string_view path);
 

@@ -2,20 +2,18 @@
 // memory and read again when the file on disk changes.
 #include "platform/Settings.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <limits>
 #include <map>
 #include <optional>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 #include "platform/Ascii.h"
 #include "platform/AtomicFile.h"
 #include "platform/IniText.h"
+#include "platform/Paths.h"
 
 namespace platform {
 namespace {
@@ -88,23 +86,6 @@ CachedFile& Load(const fs::path& file)
     return cached;
 }
 
-fs::path ConfigFolder()
-{
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg != nullptr && xdg[0] == '/') {
-        return xdg;
-    }
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0') {
-        return fs::path(home) / ".config";
-    }
-    const passwd* user = ::getpwuid(::getuid());
-    if (user != nullptr && user->pw_dir != nullptr) {
-        return fs::path(user->pw_dir) / ".config";
-    }
-    return fs::path(".config");
-}
-
 std::string FileName(std::string_view app)
 {
     std::string name;
@@ -161,7 +142,7 @@ namespace settings {
 
 fs::path FilePath(std::string_view app)
 {
-    return ConfigFolder() / "vandrel" / FileName(app);
+    return UserConfigFolder() / "vandrel" / FileName(app);
 }
 
 } // namespace settings
