@@ -19,15 +19,6 @@ bool Contains(const Rect& rect, Point point)
            point.y < rect.bottom;
 }
 
-std::int32_t Depth(const Control& control)
-{
-    std::int32_t depth = 0;
-    for (const Control* c = control.Container(); c != nullptr; c = c->Container()) {
-        ++depth;
-    }
-    return depth;
-}
-
 // The deepest shown, enabled control under a client point; among equals the one created last.
 Control* ControlAt(Form& form, Point client)
 {
@@ -38,7 +29,7 @@ Control* ControlAt(Form& form, Point client)
             !Contains(control->ClientRect(), client)) {
             continue;
         }
-        const std::int32_t depth = Depth(*control);
+        const std::int32_t depth = ContainerDepth(*control);
         if (depth >= hitDepth) {
             hit = control;
             hitDepth = depth;
@@ -87,6 +78,19 @@ bool MoveFocus(Form& form, bool backwards)
     return true;
 }
 
+// A key goes to the form when it previews keys or no control has the focus, then to the focused
+// control, unless the form's handler set the code to 0, unloaded the form or moved the focus.
+template <typename Handler> void DeliverKey(Form& form, std::int16_t code, Handler handler)
+{
+    Control* const focus = FormAccess::Focus(form);
+    if (form.KeyPreview() || focus == nullptr) {
+        handler(form, code);
+    }
+    if (focus != nullptr && code != 0 && form.IsLoaded() && FormAccess::Focus(form) == focus) {
+        handler(*focus, code);
+    }
+}
+
 void DeliverKeyDown(const Event& event)
 {
     KeyStateDown(event.key);
@@ -99,48 +103,28 @@ void DeliverKeyDown(const Event& event)
         MoveFocus(*form, (shift & vbShiftMask) != 0)) {
         return;
     }
-    std::int16_t keyCode = event.key;
-    Control* const focus = FormAccess::Focus(*form);
-    if (form->KeyPreview() || focus == nullptr) {
-        FormAccess::KeyDown(*form, keyCode, shift);
-    }
-    if (focus != nullptr && keyCode != 0 && form->IsLoaded() && FormAccess::Focus(*form) == focus) {
-        FormAccess::KeyDown(*focus, keyCode, shift);
-    }
+    DeliverKey(*form, event.key, [shift](auto& target, std::int16_t& keyCode) {
+        FormAccess::KeyDown(target, keyCode, shift);
+    });
 }
 
 void DeliverKeyUp(const Event& event)
 {
     KeyStateUp(event.key);
-    Form* const form = InputForm();
-    if (form == nullptr) {
-        return;
-    }
-    const std::int16_t shift = ShiftState();
-    std::int16_t keyCode = event.key;
-    Control* const focus = FormAccess::Focus(*form);
-    if (form->KeyPreview() || focus == nullptr) {
-        FormAccess::KeyUp(*form, keyCode, shift);
-    }
-    if (focus != nullptr && keyCode != 0 && form->IsLoaded() && FormAccess::Focus(*form) == focus) {
-        FormAccess::KeyUp(*focus, keyCode, shift);
+    if (Form* const form = InputForm()) {
+        const std::int16_t shift = ShiftState();
+        DeliverKey(*form, event.key, [shift](auto& target, std::int16_t& keyCode) {
+            FormAccess::KeyUp(target, keyCode, shift);
+        });
     }
 }
 
 void DeliverChar(const Event& event)
 {
-    Form* const form = InputForm();
-    if (form == nullptr) {
-        return;
-    }
-    std::int16_t keyAscii = event.key;
-    Control* const focus = FormAccess::Focus(*form);
-    if (form->KeyPreview() || focus == nullptr) {
-        FormAccess::KeyPress(*form, keyAscii);
-    }
-    if (focus != nullptr && keyAscii != 0 && form->IsLoaded() &&
-        FormAccess::Focus(*form) == focus) {
-        FormAccess::KeyPress(*focus, keyAscii);
+    if (Form* const form = InputForm()) {
+        DeliverKey(*form, event.key, [](auto& target, std::int16_t& keyAscii) {
+            FormAccess::KeyPress(target, keyAscii);
+        });
     }
 }
 

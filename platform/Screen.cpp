@@ -99,20 +99,12 @@ bool HasShownControls(const Form& form)
 void PaintControls(Form& form, Hdc dc)
 {
     std::int32_t maxDepth = 0;
-    for (Control* control : form.Controls()) {
-        std::int32_t depth = 0;
-        for (const Control* c = control->Container(); c != nullptr; c = c->Container()) {
-            ++depth;
-        }
-        maxDepth = std::max(maxDepth, depth);
+    for (const Control* control : form.Controls()) {
+        maxDepth = std::max(maxDepth, ContainerDepth(*control));
     }
     for (std::int32_t level = 0; level <= maxDepth; ++level) {
         for (Control* control : form.Controls()) {
-            std::int32_t depth = 0;
-            for (const Control* c = control->Container(); c != nullptr; c = c->Container()) {
-                ++depth;
-            }
-            if (depth == level && control->IsShown()) {
+            if (ContainerDepth(*control) == level && control->IsShown()) {
                 const Rect rect = control->ClientRect();
                 FormAccess::Paint(*control, dc, rect.left, rect.top);
             }
@@ -143,6 +135,15 @@ Rect CloseBoxRect(const Form& form)
     const std::int32_t right = form.Left() + form.Width() - FrameWidth - 2;
     const std::int32_t top = form.Top() + FrameWidth + (CaptionHeight - CloseBoxSize) / 2;
     return {right - CloseBoxSize, top, right, top + CloseBoxSize};
+}
+
+std::int32_t ContainerDepth(const Control& control)
+{
+    std::int32_t depth = 0;
+    for (const Control* c = control.Container(); c != nullptr; c = c->Container()) {
+        ++depth;
+    }
+    return depth;
 }
 
 Form* FormAt(Point point)

@@ -121,6 +121,8 @@ Point ClientOrigin(const Form& form);
 Rect CloseBoxRect(const Form& form);
 // The topmost visible form with the screen point in its outer rectangle, or nullptr.
 Form* FormAt(Point point);
+// How many containers a control lies in (0 for one placed on its form).
+std::int32_t ContainerDepth(const Control& control);
 
 // Window title and icon of the screen window follow the topmost form; the pointer shape follows
 // the form under the pointer.
