@@ -208,19 +208,16 @@ void ListWriter::WriteInteger(std::int32_t value)
 
 bool ListWriter::WriteDouble(double value)
 {
-    const auto text = NumberText(value);
-    if (!text) {
-        failed_ = true;
-        return false;
-    }
-    Separate();
-    contents_ += *text;
-    return true;
+    return WriteNumber(NumberText(value));
 }
 
 bool ListWriter::WriteSingle(float value)
 {
-    const auto text = NumberText(value);
+    return WriteNumber(NumberText(value));
+}
+
+bool ListWriter::WriteNumber(const std::optional<std::string>& text)
+{
     if (!text) {
         failed_ = true;
         return false;

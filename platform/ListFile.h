@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -72,6 +73,7 @@ public:
 
 private:
     void Separate();
+    bool WriteNumber(const std::optional<std::string>& text); // nothing: not writable
 
     std::filesystem::path target_;
     std::string contents_;
