@@ -8,16 +8,21 @@ function(vandrel_library name dir)
   target_link_libraries(${name} PUBLIC ${ARGN})
 endfunction()
 
+# A GoogleTest program of the given sources and the shared test main, in build/tests/.
+function(vandrel_test_program name sources)
+  add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/TestMain.cpp)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
+endfunction()
+
 # vandrel_tests(NAME DIR DEPS...): one GoogleTest program of every .cpp in DIR, registered with CTest.
 function(vandrel_tests name dir)
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT sources)
     return()
   endif()
-  add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/TestMain.cpp)
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
-  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
+  vandrel_test_program(${name} "${sources}" ${ARGN})
   gtest_discover_tests(${name} WORKING_DIRECTORY ${VANDREL_PROGRAM_DIR}
                        DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST
                        PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
@@ -27,10 +32,7 @@ endfunction()
 # an audio driver). They are labelled "display": the plain build runs them, the sanitizer run not.
 function(vandrel_display_tests name dir)
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
-  add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/TestMain.cpp)
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
-  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
+  vandrel_test_program(${name} "${sources}" ${ARGN})
   gtest_discover_tests(${name} WORKING_DIRECTORY ${VANDREL_PROGRAM_DIR}
                        DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST
                        PROPERTIES LABELS display)
