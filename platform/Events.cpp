@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "platform/Clock.h"
+#include "platform/Paths.h"
+#include "platform/Text.h"
 #include "platform/WindowSystem.h"
 
 namespace platform {
@@ -370,6 +372,11 @@ void DoEvents()
 
 std::int32_t RunProgram(Form& startForm)
 {
+    // Every path the program names is relative to its folder, and every window draws text.
+    SetProgramFolderAsCurrent();
+    if (!CheckFonts()) {
+        return 1;
+    }
     startForm.Show();
     detail::RunLoopUntil([] { return detail::System().loaded.empty(); });
     return 0;

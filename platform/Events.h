@@ -13,8 +13,10 @@ class Form;
 // when it has changed. Handlers it runs may call DoEvents again and show modal forms.
 void DoEvents();
 
-// Shows the start form modeless and runs the event loop, waiting for input or the next timer
-// without spinning, until no form is loaded any more; answers the exit code (0).
+// Starts a program: makes the program folder the current directory, checks that the font files are
+// there (a missing one ends the program at once with a message and exit code 1), shows the start
+// form modeless and runs the event loop, waiting for input or the next timer without spinning,
+// until no form is loaded any more; then answers the exit code 0.
 std::int32_t RunProgram(Form& startForm);
 
 // The number of loaded forms.

@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "platform/Form.h"
 #include "platform/Headless.h"
 #include "platform/Input.h"
+#include "platform/Paths.h"
 #include "platform/Timer.h"
 
 namespace platform {
@@ -248,6 +250,26 @@ TEST(EventsTest, DoEventsDeliversOnlyWhatIsDueAndNeverWaits)
     DoEvents();
     EXPECT_EQ(form.keys, 1);
     form.Unload();
+}
+
+TEST(EventsTest, AProgramStartsInItsProgramFolder)
+{
+    headless::Install();
+    const std::filesystem::path programFolder = ProgramFolder();
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    class Start : public Form {
+    public:
+        std::filesystem::path folder;
+
+    protected:
+        void Form_Load() override
+        {
+            folder = std::filesystem::current_path();
+            Unload();
+        }
+    } start;
+    EXPECT_EQ(RunProgram(start), 0);
+    EXPECT_TRUE(std::filesystem::equivalent(start.folder, programFolder)) << start.folder;
 }
 
 } // namespace
