@@ -15,8 +15,8 @@ constexpr Color Rgb(int red, int green, int blue)
     return static_cast<Color>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
 
-using Hdc = std::int32_t;      // device context handle; 0 = none
-using Hgdiobj = std::int32_t;  // bitmap or font handle; 0 = none
+using Hdc = std::int32_t;     // device context handle; 0 = none
+using Hgdiobj = std::int32_t; // bitmap or font handle; 0 = none
 using Hbitmap = Hgdiobj;
 
 struct Rect {
@@ -49,7 +49,10 @@ struct Bitmap {
 
     Bitmap() = default;
     Bitmap(std::int32_t w, std::int32_t h, bool mono = false);
-    std::uint32_t* Row(std::int32_t y) { return pixels.data() + static_cast<std::size_t>(y) * width; }
+    std::uint32_t* Row(std::int32_t y)
+    {
+        return pixels.data() + static_cast<std::size_t>(y) * width;
+    }
     const std::uint32_t* Row(std::int32_t y) const
     {
         return pixels.data() + static_cast<std::size_t>(y) * width;
@@ -63,9 +66,9 @@ bool DeleteDC(Hdc dc);
 Hbitmap CreateCompatibleBitmap(Hdc reference, std::int32_t width, std::int32_t height);
 Hbitmap CreateBitmap(std::int32_t width, std::int32_t height, std::uint32_t planes,
                      std::uint32_t bitsPerPixel, const void* bits);
-Hbitmap CreateBitmapFrom(Bitmap bitmap);  // takes a loaded picture into a handle
+Hbitmap CreateBitmapFrom(Bitmap bitmap); // takes a loaded picture into a handle
 Hgdiobj SelectObject(Hdc dc, Hgdiobj object);
-bool DeleteObject(Hgdiobj object);  // fails while the object is selected into a context
+bool DeleteObject(Hgdiobj object); // fails while the object is selected into a context
 
 // Raster copy of width x height from src (sx, sy) to dst (x, y); clipped to both bitmaps.
 // A source of 0 or an invalid handle copies nothing and answers false.
@@ -78,11 +81,11 @@ bool BitBlt(Hdc dst, std::int32_t x, std::int32_t y, std::int32_t width, std::in
 bool TransparentBlt(Hdc dst, std::int32_t x, std::int32_t y, std::int32_t width,
                     std::int32_t height, Hdc src, std::int32_t sx, std::int32_t sy, Color key);
 
-Color SetBkColor(Hdc dc, Color color);  // answers the old colour, ClrInvalid for a bad handle
+Color SetBkColor(Hdc dc, Color color); // answers the old colour, ClrInvalid for a bad handle
 Color GetBkColor(Hdc dc);
 Color SetTextColor(Hdc dc, Color color);
 Color GetTextColor(Hdc dc);
-Color GetPixel(Hdc dc, std::int32_t x, std::int32_t y);            // -1 outside or invalid
+Color GetPixel(Hdc dc, std::int32_t x, std::int32_t y);              // -1 outside or invalid
 Color SetPixel(Hdc dc, std::int32_t x, std::int32_t y, Color color); // colour set, or -1
 
 // Non-zero when a and b share a pixel (touching edges do not); dst then holds the overlap,
@@ -103,4 +106,4 @@ void FillBox(Hdc dc, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int
 // The bitmap selected into a context, for code that works on whole rows (nullptr when invalid).
 Bitmap* SelectedBitmap(Hdc dc);
 
-}  // namespace platform
+} // namespace platform

@@ -10,13 +10,12 @@ namespace platform {
 
 // Nearest integer, ties to the even one (10.5 -> 10, 11.5 -> 12); NaN gives 0; values beyond the
 // target type's range are clamped to it.
-template <typename Int>
-inline Int RoundHalfEven(double value)
+template <typename Int> inline Int RoundHalfEven(double value)
 {
     if (std::isnan(value)) {
         return 0;
     }
-    const double rounded = std::nearbyint(value);  // the default rounding mode is to nearest-even
+    const double rounded = std::nearbyint(value); // the default rounding mode is to nearest-even
     if (rounded <= static_cast<double>(std::numeric_limits<Int>::min())) {
         return std::numeric_limits<Int>::min();
     }
@@ -26,14 +25,19 @@ inline Int RoundHalfEven(double value)
     return static_cast<Int>(rounded);
 }
 
-inline std::int16_t CInt(double value) { return RoundHalfEven<std::int16_t>(value); }
-inline std::int32_t CLng(double value) { return RoundHalfEven<std::int32_t>(value); }
+inline std::int16_t CInt(double value)
+{
+    return RoundHalfEven<std::int16_t>(value);
+}
+inline std::int32_t CLng(double value)
+{
+    return RoundHalfEven<std::int32_t>(value);
+}
 
 // Integer division that drops the remainder (truncates towards zero); a zero divisor gives 0.
-template <typename Int>
-constexpr Int IntDiv(Int dividend, Int divisor)
+template <typename Int> constexpr Int IntDiv(Int dividend, Int divisor)
 {
     return divisor == 0 ? Int{0} : static_cast<Int>(dividend / divisor);
 }
 
-}  // namespace platform
+} // namespace platform

@@ -18,4 +18,4 @@ Hbitmap LoadPictureHandle(std::string_view path);
 // Writes the bitmap as a 24-bit BMP; false when it cannot be written (the old file stays intact).
 bool SaveBitmapFile(const Bitmap& bitmap, std::string_view path);
 
-}  // namespace platform
+} // namespace platform

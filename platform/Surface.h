@@ -28,7 +28,7 @@ public:
     std::int32_t DrawWidth() const { return drawWidth_; }
     void SetDrawWidth(std::int32_t width);
     Color BackColor() const { return backColor_; }
-    void SetBackColor(Color color);  // also clears the surface, as setting a back colour does
+    void SetBackColor(Color color); // also clears the surface, as setting a back colour does
     Color ForeColor() const { return foreColor_; }
     void SetForeColor(Color color);
     const FontSpec& Font() const { return font_; }
@@ -44,7 +44,7 @@ public:
     // Prints text at the text position in ForeColor, background transparent, then moves the text
     // position to the start of the next line.
     void Print(std::string_view text);
-    void Cls();  // fills with BackColor, text position to (0, 0)
+    void Cls(); // fills with BackColor, text position to (0, 0)
 
     // HIMETRIC (hundredths of a millimetre) to pixels; pictures load at their pixel size, so these
     // answer the picture's pixels for the HIMETRIC size that LoadPicture reports.
@@ -69,4 +69,4 @@ private:
     FontSpec font_;
 };
 
-}  // namespace platform
+} // namespace platform

@@ -19,7 +19,7 @@ struct FontSpec {
 };
 
 struct TextMetrics {
-    std::int32_t height = 0;  // ascent + descent
+    std::int32_t height = 0; // ascent + descent
     std::int32_t ascent = 0;
     std::int32_t descent = 0;
     std::int32_t averageCharWidth = 0;
@@ -39,7 +39,8 @@ bool TextOut(Hdc dc, std::int32_t x, std::int32_t y, std::string_view text);
 // for Single and 15 for Double).
 std::string PrintNumber(double value, bool single = false);
 
-// Checks that the font files exist; a clear message on standard error and false when one is missing.
+// Checks that the font files exist; a clear message on standard error and false when one is
+// missing.
 bool CheckFonts();
 
-}  // namespace platform
+} // namespace platform
