@@ -54,7 +54,6 @@ void Form::Load()
         Form_Initialize();
     }
     loaded_ = true;
-    loading_ = true;
     detail::System().loaded.push_back(this);
     if (ScaleWidth() == 0) {
         Resize(ScreenWidth, ScreenHeight);
@@ -65,7 +64,6 @@ void Form::Load()
         detail::FormAccess::DueMs(*timer) = now + timer->Interval();
     }
     Form_Load();
-    loading_ = false;
 }
 
 void Form::Show(ShowMode mode, Form* owner)

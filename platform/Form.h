@@ -132,7 +132,6 @@ private:
 
     bool initialized_ = false;
     bool loaded_ = false;
-    bool loading_ = false;
     bool unloading_ = false;
     bool visible_ = false;
     bool modal_ = false;

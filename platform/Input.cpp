@@ -43,8 +43,8 @@ void EventQueue::Clear()
 namespace detail {
 namespace {
 
-constexpr std::uint16_t HeldBits = 0x9000;
-constexpr std::uint16_t ToggleBit = 0x0001;
+constexpr auto HeldBits = static_cast<std::uint16_t>(KeyStateHeld);
+constexpr auto ToggleBit = static_cast<std::uint16_t>(KeyStateToggled);
 
 bool Held(std::int32_t key)
 {
