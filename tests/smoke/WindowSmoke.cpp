@@ -1,5 +1,5 @@
 // A tiny program on the real SDL backend for the smoke test: it draws a known picture, expects the
-// keys the test sends (keypad +, Shift+A, Esc) with their virtual-key codes, and ends on Esc.
+// keys the test sends with their virtual-key codes and shift states, and ends on Esc.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -39,7 +39,10 @@ protected:
         if (keyCode != vbKeyEscape) {
             return;
         }
-        const std::vector<std::string> expected{"107/0", "16/1", "65/1", "27/0"};
+        // Keypad + and -, Shift+A, F1, F3, Enter, Space, the arrows, Esc.
+        const std::vector<std::string> expected{"107/0", "109/0", "16/1", "65/1", "112/0",
+                                                "114/0", "13/0",  "32/0", "37/0", "38/0",
+                                                "39/0",  "40/0",  "27/0"};
         if (keys_ != expected) {
             std::string seen;
             for (const std::string& key : keys_) {

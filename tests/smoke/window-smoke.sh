@@ -27,7 +27,7 @@ if [ "${colours[*]}" != "${expected[*]}" ]; then
   exit 1
 fi
 xdotool windowfocus --sync "$window"
-xdotool key --delay 50 KP_Add shift+a Escape
+xdotool key --delay 50 KP_Add KP_Subtract shift+a F1 F3 Return space Left Up Right Down Escape
 status=0
 timeout 20 tail --pid="$pid" -f /dev/null || status=$?
 if [ $status -ne 0 ]; then
