@@ -100,17 +100,5 @@ TEST_F(DisplayTest, ADisplayOfferingOnly16BitsRefusesThe32BitModeAndTakesThe16Bi
     EXPECT_TRUE(FullScreen());
 }
 
-TEST_F(DisplayTest, DesktopWidthAndFullScreenCanBeSetApart)
-{
-    headless::SetDesktopWidth(800);
-    EXPECT_EQ(DesktopWidth(), 800);
-    headless::SetDesktopWidth(1920);
-    EXPECT_EQ(DesktopWidth(), 1920);
-    SetFullScreen(true); // a desktop already at 800 x 600 x 32 changes no mode
-    EXPECT_TRUE(headless::IsFullScreen());
-    SetFullScreen(false);
-    EXPECT_FALSE(headless::IsFullScreen());
-}
-
 } // namespace
 } // namespace platform
