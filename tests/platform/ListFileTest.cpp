@@ -6,23 +6,17 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
-#include <sstream>
 #include <string>
 #include <unistd.h>
 
 #include "platform/ListFile.h"
+#include "tests/support/TextFiles.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testsupport::ReadText;
 
 TEST(ListReaderTest, ItemsAreSeparatedByCommasAndAnyLineEnd)
 {

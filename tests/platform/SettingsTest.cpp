@@ -5,33 +5,21 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include "platform/Settings.h"
+#include "tests/support/TextFiles.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteText(const fs::path& path, const std::string& text)
-{
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
+using testsupport::ReadText;
+using testsupport::WriteText;
 
 std::set<std::string> FolderEntries(const fs::path& folder)
 {
