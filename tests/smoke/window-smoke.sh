@@ -10,7 +10,16 @@ fi
 program=$1
 pixel=$2
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+pid=
+# Whichever step fails, the program does not outlive the test and the X server it draws on.
+cleanup() {
+  if [ -n "$pid" ]; then
+    kill -KILL "$pid" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'echo "vandrel: smoke: step at line $LINENO failed" >&2' ERR
 unset SDL_VIDEODRIVER
 export SDL_AUDIODRIVER=dummy
 
@@ -18,24 +27,22 @@ export SDL_AUDIODRIVER=dummy
 pid=$!
 window=$(timeout 20 xdotool search --sync --name "Vandrel Smoke" | head -n 1)
 sleep 1 # let the first frames reach the screen
-xwd -silent -id "$window" >"$work/shot.xwd"
+timeout 20 xwd -silent -id "$window" >"$work/shot.xwd"
 read -r -a colours <<<"$("$pixel" "$work/shot.xwd" 100,300 700,300 400,300 | tr '\n' ' ')"
 expected=(FF0000 00FF00 0000FF)
 if [ "${colours[*]}" != "${expected[*]}" ]; then
   echo "vandrel: smoke: window pixels ${colours[*]}, expected ${expected[*]}" >&2
-  kill "$pid" 2>/dev/null || true
   exit 1
 fi
-xdotool windowfocus --sync "$window"
-xdotool key --delay 50 KP_Add KP_Subtract shift+a F1 F3 Return space Left Up Right Down Escape
-status=0
-timeout 20 tail --pid="$pid" -f /dev/null || status=$?
-if [ $status -ne 0 ]; then
+timeout 20 xdotool windowfocus --sync "$window"
+timeout 20 xdotool key --delay 50 KP_Add KP_Subtract shift+a F1 F3 Return space Left Up Right Down Escape
+if ! timeout 20 tail --pid="$pid" -f /dev/null; then
   echo "vandrel: smoke: the program did not end" >&2
-  kill "$pid" 2>/dev/null || true
   exit 1
 fi
+status=0
 wait "$pid" || status=$?
+pid=
 cat "$work/stderr" >&2
 if [ $status -ne 0 ]; then
   echo "vandrel: smoke: the program ended with $status" >&2
