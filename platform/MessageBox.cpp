@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ControlPaint.h"
 #include "platform/Form.h"
 #include "platform/Input.h"
 #include "platform/Text.h"
@@ -71,12 +72,13 @@ protected:
     void Form_Load() override
     {
         SetBackColor(BoxColor);
-        Wrap();
+        // Lines of the prompt, broken at line ends and, where a line is too wide, between words.
+        detail::WrapText(Font(), prompt_, MaxTextWidth, lines_);
         TextMetrics metrics;
         GetTextMetrics(hDC(), &metrics);
         lineHeight_ = std::max(metrics.height, 1);
         std::int32_t textWidth = 0;
-        for (const std::string& line : lines_) {
+        for (const std::string_view line : lines_) {
             Size size;
             GetTextExtentPoint32A(hDC(), line, &size);
             textWidth = std::max(textWidth, size.cx);
@@ -131,48 +133,6 @@ protected:
     }
 
 private:
-    // Lines of the prompt, broken at line ends and, where a line is too wide, between words.
-    void Wrap()
-    {
-        lines_.clear();
-        std::size_t start = 0;
-        while (start <= prompt_.size()) {
-            std::size_t end = prompt_.find('\n', start);
-            if (end == std::string::npos) {
-                end = prompt_.size();
-            }
-            std::string line = prompt_.substr(start, end - start);
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
-            }
-            WrapLine(line);
-            start = end + 1;
-        }
-    }
-
-    void WrapLine(const std::string& line)
-    {
-        std::string current;
-        std::size_t pos = 0;
-        while (pos < line.size()) {
-            const std::size_t space = line.find(' ', pos);
-            const std::size_t wordEnd = space == std::string::npos ? line.size() : space;
-            const std::string candidate = current.empty()
-                                              ? line.substr(pos, wordEnd - pos)
-                                              : current + " " + line.substr(pos, wordEnd - pos);
-            Size size;
-            GetTextExtentPoint32A(hDC(), candidate, &size);
-            if (size.cx > MaxTextWidth && !current.empty()) {
-                lines_.push_back(current);
-                current = line.substr(pos, wordEnd - pos);
-            } else {
-                current = candidate;
-            }
-            pos = wordEnd + 1;
-        }
-        lines_.push_back(current);
-    }
-
     std::int32_t ButtonAt(float x, float y) const
     {
         for (std::size_t i = 0; i < buttons_.size(); ++i) {
@@ -192,7 +152,7 @@ private:
         Cls();
         SetTextColor(hDC(), TextColor);
         std::int32_t y = Margin;
-        for (const std::string& line : lines_) {
+        for (const std::string_view line : lines_) {
             TextOut(hDC(), Margin, y, line);
             y += lineHeight_;
         }
@@ -222,7 +182,7 @@ private:
     std::vector<Button> buttons_;
     std::int32_t cancelAnswer_;
     std::int32_t answer_ = 0;
-    std::vector<std::string> lines_;
+    std::vector<std::string_view> lines_; // parts of prompt_
     std::int32_t lineHeight_ = 1;
     std::int32_t buttonsTop_ = 0;
     std::int32_t buttonsLeft_ = 0;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/Form.h"
 #include "platform/Headless.h"
 #include "platform/Input.h"
@@ -79,6 +81,30 @@ TEST_F(MessageBoxTest, TheBoxIsModalOverTheFormThatHasTheInput)
     EXPECT_EQ(MsgBox("Line one\nLine two", vbOKOnly, "MciSendStringError: 263"), vbOK);
     EXPECT_TRUE(checked);
     EXPECT_EQ(game.keys, 0); // the game saw none of the box's keys
+    game.Unload();
+}
+
+TEST_F(MessageBoxTest, ALongPromptIsWrappedIntoANarrowBoxThatGrowsDownwards)
+{
+    Form game;
+    game.SetBackColor(Rgb(255, 255, 255));
+    game.Show();
+    std::string prompt;
+    for (int word = 0; word < 200; ++word) {
+        prompt += "word ";
+    }
+    bool checked = false;
+    headless::OnIdle([&] {
+        // Lines of at most 420 px of text and the margins keep the box between x 150 and 650
+        // (the game shows there); a dozen lines and more reach far above a one-line box.
+        EXPECT_EQ(headless::ScreenPixel(150, 300), Rgb(255, 255, 255));
+        EXPECT_EQ(headless::ScreenPixel(650, 300), Rgb(255, 255, 255));
+        EXPECT_NE(headless::ScreenPixel(400, 200), Rgb(255, 255, 255));
+        checked = true;
+        headless::After(0).KeyPress(vbKeyReturn);
+    });
+    EXPECT_EQ(MsgBox(prompt), vbOK);
+    EXPECT_TRUE(checked);
     game.Unload();
 }
 
