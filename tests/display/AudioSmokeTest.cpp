@@ -1,5 +1,5 @@
-// Real mixing through SDL's disk audio driver: a WAV and a MIDI piece played at once must both
-// reach the written audio.
+// Real mixing through SDL's disk audio driver: a WAV and a MIDI piece played at once both reach the
+// written audio, and MIDI pieces sound beside a piece that holds the music stream.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -40,9 +40,9 @@ double Rms(const std::vector<std::int16_t>& samples, std::size_t from, std::size
     return to > from ? std::sqrt(sum / static_cast<double>(to - from)) : 0;
 }
 
-std::size_t FirstSound(const std::vector<std::int16_t>& samples)
+std::size_t FirstSound(const std::vector<std::int16_t>& samples, std::size_t from = 0)
 {
-    std::size_t start = 0;
+    std::size_t start = from;
     while (start < samples.size() && std::abs(samples[start]) < 100) {
         ++start;
     }
@@ -55,59 +55,94 @@ std::size_t SoundWritten(const std::vector<std::int16_t>& samples)
     return (samples.size() - std::min(samples.size(), FirstSound(samples))) / 2;
 }
 
-TEST(AudioSmokeTest, WaveAndMidiPlayingAtOnceBothReachTheOutput)
+// A MIDI piece of piano notes of half a second each (480 ticks at 480 a beat and 120 beats a
+// minute), then silence up to totalTicks; no keys make a silent piece.
+testsupport::Bytes Notes(const std::vector<std::uint8_t>& keys, std::uint32_t totalTicks)
 {
-    const fs::path folder =
-        fs::temp_directory_path() / ("vandrel-audio-" + std::to_string(::getpid()));
-    const fs::path output = folder / "output.raw";
+    testsupport::Bytes track = {0x00, 0xC0, 0x00};
+    for (const std::uint8_t key : keys) {
+        track.insert(track.end(), {0x00, 0x90, key, 0x70, 0x83, 0x60, 0x80, key, 0x00});
+    }
+    std::uint32_t rest = totalTicks - 480 * static_cast<std::uint32_t>(keys.size());
+    testsupport::Bytes delta{static_cast<std::uint8_t>(rest & 0x7F)};
+    while ((rest >>= 7) != 0) {
+        delta.insert(delta.begin(), static_cast<std::uint8_t>(0x80 | (rest & 0x7F)));
+    }
+    track.insert(track.end(), delta.begin(), delta.end());
+    track.insert(track.end(), {0xFF, 0x2F, 0x00});
+    return testsupport::MidiFile(480, {track});
+}
+
+class AudioSmokeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("vandrel-audio-" + std::to_string(::getpid()));
+        output_ = folder_ / "output.raw";
+        fs::create_directories(folder_);
+        ::setenv("SDL_AUDIODRIVER", "disk", 1);
+        ::setenv("SDL_DISKAUDIOFILE", output_.c_str(), 1);
+        platform::virtualclock::Enable(false);
+        platform::headless::UseMedia(false);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Write(const std::string& name, const testsupport::Bytes& bytes) const
+    {
+        testsupport::WriteFile(folder_ / name, bytes);
+        return (folder_ / name).string();
+    }
+    static std::string Send(platform::MediaContext& context, const std::string& command)
+    {
+        std::string reply;
+        const auto error = platform::mciSendStringA(context, command, &reply);
+        return error == 0 ? reply : "error " + std::to_string(error);
+    }
+    // The driver's thread may lag behind the clock on a busy machine: waits until the file holds
+    // the given number of frames from its first sound on, or five seconds have passed.
+    std::vector<std::int16_t> SamplesOnceWritten(std::size_t frames) const
+    {
+        for (int tries = 0; tries < 100 && SoundWritten(ReadSamples(output_)) < frames; ++tries) {
+            platform::Sleep(50);
+        }
+        return ReadSamples(output_);
+    }
+
+    fs::path folder_;
+    fs::path output_;
+};
+
+TEST_F(AudioSmokeTest, WaveAndMidiPlayingAtOnceBothReachTheOutput)
+{
     // A loud 440 Hz tone of 0.3 s, and four piano notes of 0.25 s each (240 ticks at 480 a beat).
-    testsupport::WriteFile(folder / "beep.wav",
-                           testsupport::WaveFile(Rate, 1, 16, Rate * 3 / 10, [](auto frame, auto) {
-                               const double t = static_cast<double>(frame) / Rate;
-                               return static_cast<std::int16_t>(24000 *
-                                                                std::sin(2 * M_PI * 440 * t));
-                           }));
+    const std::string beep =
+        Write("beep.wav", testsupport::WaveFile(Rate, 1, 16, Rate * 3 / 10, [](auto frame, auto) {
+                  const double t = static_cast<double>(frame) / Rate;
+                  return static_cast<std::int16_t>(24000 * std::sin(2 * M_PI * 440 * t));
+              }));
     testsupport::Bytes notes = {0x00, 0xC0, 0x00};
     for (const std::uint8_t key : {60, 64, 67, 72}) {
         const testsupport::Bytes note = {0x00, 0x90, key, 0x70, 0x81, 0x70, 0x80, key, 0x00};
         notes.insert(notes.end(), note.begin(), note.end());
     }
     notes.insert(notes.end(), {0x00, 0xFF, 0x2F, 0x00});
-    testsupport::WriteFile(folder / "tune.mid", testsupport::MidiFile(480, {notes}));
+    const std::string tune = Write("tune.mid", testsupport::MidiFile(480, {notes}));
 
-    ::setenv("SDL_AUDIODRIVER", "disk", 1);
-    ::setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
-    platform::virtualclock::Enable(false);
-    platform::headless::UseMedia(false);
-
+    std::vector<std::int16_t> samples;
     {
         platform::MediaContext music;
         platform::MediaContext effect;
-        const std::string tune = (folder / "tune.mid").string();
-        const std::string beep = (folder / "beep.wav").string();
-        ASSERT_EQ(platform::mciSendStringA(
-                      music, "open " + tune + " alias tune type Sequencer wait", nullptr),
-                  0U);
-        ASSERT_EQ(platform::mciSendStringA(
-                      effect, "open " + beep + " alias beep type Waveaudio wait", nullptr),
-                  0U);
-        std::string length;
-        platform::mciSendStringA(music, "status tune length", &length);
-        EXPECT_EQ(length, "1000");
-        EXPECT_EQ(platform::mciSendStringA(music, "play tune", nullptr), 0U);
-        EXPECT_EQ(platform::mciSendStringA(effect, "play beep wait", nullptr), 0U);
-        EXPECT_EQ(platform::mciSendStringA(music, "play tune wait", nullptr), 0U);
-        std::string mode;
-        platform::mciSendStringA(music, "status tune mode", &mode);
-        EXPECT_EQ(mode, "stopped");
-        // The tune rings on after its end until closed. The driver's thread may lag behind the
-        // clock on a busy machine: wait until a second of sound has reached the file.
-        for (int tries = 0; tries < 100 && SoundWritten(ReadSamples(output)) < Rate; ++tries) {
-            platform::Sleep(50);
-        }
+        ASSERT_EQ(Send(music, "open " + tune + " alias tune type Sequencer wait"), "");
+        ASSERT_EQ(Send(effect, "open " + beep + " alias beep type Waveaudio wait"), "");
+        EXPECT_EQ(Send(music, "status tune length"), "1000");
+        EXPECT_EQ(Send(music, "play tune"), "");
+        EXPECT_EQ(Send(effect, "play beep wait"), "");
+        EXPECT_EQ(Send(music, "play tune wait"), "");
+        EXPECT_EQ(Send(music, "status tune mode"), "stopped");
+        // The tune rings on after its end until closed: a second of sound in all.
+        samples = SamplesOnceWritten(Rate);
     }
 
-    const auto samples = ReadSamples(output);
     const std::size_t start = FirstSound(samples);
     ASSERT_LT(start, samples.size()) << "the output is silent";
     const std::size_t perSecond = 2 * Rate;
@@ -115,7 +150,43 @@ TEST(AudioSmokeTest, WaveAndMidiPlayingAtOnceBothReachTheOutput)
     const double tuneAlone = Rms(samples, start + perSecond / 2, start + perSecond * 9 / 10);
     EXPECT_GT(both, 10000) << "the tone is missing";
     EXPECT_GT(tuneAlone, 200) << "the tune is missing after the tone";
-    fs::remove_all(folder);
+}
+
+TEST_F(AudioSmokeTest, MidiPiecesSoundBesideAPieceThatHoldsTheMusicStream)
+{
+    // Twenty silent seconds, too long to be decoded when opened: this piece takes the stream. A
+    // jingle of two notes, short enough to be decoded at once; and a long piece whose notes fill
+    // its first four seconds, which has to wait for a decode, the stream being taken.
+    const std::string music = Write("music.mid", Notes({}, 19200));
+    const std::string jingle = Write("jingle.mid", Notes({72, 76}, 960));
+    const std::string song = Write("song.mid", Notes({60, 62, 64, 65, 67, 69, 71, 72}, 19200));
+
+    platform::MediaContext musicPlayer;
+    platform::MediaContext jinglePlayer;
+    platform::MediaContext songPlayer;
+    ASSERT_EQ(Send(musicPlayer, "open " + music + " alias music type Sequencer wait"), "");
+    ASSERT_EQ(Send(jinglePlayer, "open " + jingle + " alias jingle type Sequencer wait"), "");
+    ASSERT_EQ(Send(songPlayer, "open " + song + " alias song type Sequencer wait"), "");
+    EXPECT_EQ(Send(musicPlayer, "status music length"), "20000");
+    EXPECT_EQ(Send(musicPlayer, "play music"), "");
+
+    EXPECT_EQ(Send(jinglePlayer, "play jingle wait"), "");
+    auto samples = SamplesOnceWritten(Rate / 2);
+    std::size_t start = FirstSound(samples);
+    ASSERT_LT(start, samples.size()) << "the jingle is silent";
+    EXPECT_GT(Rms(samples, start, start + Rate / 2), 200) << "the jingle is missing";
+
+    // Closing the jingle silences its ring-out: what sounds from here on is the song.
+    EXPECT_EQ(Send(jinglePlayer, "close jingle"), "");
+    const std::size_t songFrom = ReadSamples(output_).size() + Rate / 2;
+    EXPECT_EQ(Send(songPlayer, "play song"), "");
+    platform::Sleep(3000);
+    EXPECT_EQ(Send(songPlayer, "status song mode"), "playing");
+    EXPECT_EQ(Send(musicPlayer, "status music mode"), "playing");
+    samples = ReadSamples(output_);
+    start = FirstSound(samples, songFrom);
+    ASSERT_LT(start, samples.size()) << "the song never sounded beside the music";
+    EXPECT_GT(Rms(samples, start, start + Rate / 2), 200) << "the song is missing";
 }
 
 } // namespace
