@@ -37,7 +37,7 @@ public:
     {
         if (dc_ == 0) {
             dc_ = CreateCompatibleDC(0);
-            bitmap_ = CreateCompatibleBitmap(dc_, ScreenWidth, ScreenHeight);
+            bitmap_ = CreateCompatibleBitmap(0, ScreenWidth, ScreenHeight);
             original_ = SelectObject(dc_, bitmap_);
         }
         return dc_;
