@@ -9,6 +9,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Headless.h"
+#include "platform/HeadlessDevices.h"
 #include "platform/Paths.h"
 
 int main(int argc, char** argv)
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     ::setenv("SDL_AUDIODRIVER", "dummy", 0);
     platform::virtualclock::Enable(true);
     platform::headless::Install();
+    platform::headless::UseDevices(true);
     // The folder the tests start in holds the programs' data: it stands for the program folder.
     platform::SetProgramFolder(std::filesystem::current_path());
 
