@@ -1,0 +1,4 @@
+#include "assets/Catalog.h"
+namespace assetgen {
+void AddBackgrounds(Catalog&) {}
+} // namespace assetgen
