@@ -2,7 +2,6 @@
 // the desktop text height.
 #include "platform/Desktop.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +11,8 @@
 #include <string>
 #include <sys/file.h>
 #include <unistd.h>
+
+#include "platform/Ascii.h"
 
 namespace platform {
 namespace {
@@ -39,17 +40,7 @@ bool Matches(const char* wanted, std::string_view actual)
     if (wanted == nullptr) {
         return true;
     }
-    const std::string_view text(wanted);
-    if (text.size() != actual.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(text[i])) !=
-            std::tolower(static_cast<unsigned char>(actual[i]))) {
-            return false;
-        }
-    }
-    return true;
+    return EqualsIgnoringCase(wanted, actual);
 }
 
 bool HasFakeDesktop()

@@ -6,6 +6,7 @@
 #include <limits>
 #include <mutex>
 
+#include "platform/Ascii.h"
 #include "platform/AudioOutput.h"
 #include "platform/Clock.h"
 #include "platform/MediaCommand.h"
@@ -49,7 +50,7 @@ struct MediaDevices {
     MediaDevice* Find(std::string_view alias)
     {
         for (auto& device : open) {
-            if (SameText(device->alias, alias)) {
+            if (EqualsIgnoringCase(device->alias, alias)) {
                 return device.get();
             }
         }
@@ -95,10 +96,11 @@ std::uint32_t TypeOf(const MediaCommand& command, MediaKind* kind)
         const auto dot = name.rfind('.');
         const std::string_view extension =
             dot == std::string_view::npos ? "" : name.substr(dot + 1);
-        type = SameText(extension, "wav")                                  ? MediaType::Waveaudio
-               : SameText(extension, "mid") || SameText(extension, "midi") ? MediaType::Sequencer
-               : SameText(extension, "avi")                                ? MediaType::AviVideo
-                                                                           : MediaType::Other;
+        type = EqualsIgnoringCase(extension, "wav") ? MediaType::Waveaudio
+               : EqualsIgnoringCase(extension, "mid") || EqualsIgnoringCase(extension, "midi")
+                   ? MediaType::Sequencer
+               : EqualsIgnoringCase(extension, "avi") ? MediaType::AviVideo
+                                                      : MediaType::Other;
     }
     switch (type) {
     case MediaType::Waveaudio:

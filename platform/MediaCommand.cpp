@@ -1,11 +1,11 @@
 // The grammar of media command strings: a verb, a device name, then keywords in any order.
 #include "platform/MediaCommand.h"
 
-#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <vector>
 
+#include "platform/Ascii.h"
 #include "platform/Media.h"
 
 namespace platform {
@@ -53,7 +53,7 @@ std::uint32_t ParseVerb(std::string_view word, MediaVerb* verb)
                  {"stop", MediaVerb::Stop}, {"pause", MediaVerb::Pause},  {"seek", MediaVerb::Seek},
                  {"set", MediaVerb::Set},   {"status", MediaVerb::Status}};
     for (const auto& entry : verbs) {
-        if (SameText(word, entry.name)) {
+        if (EqualsIgnoringCase(word, entry.name)) {
             *verb = entry.verb;
             return 0;
         }
@@ -63,13 +63,13 @@ std::uint32_t ParseVerb(std::string_view word, MediaVerb* verb)
 
 MediaType ParseType(std::string_view word)
 {
-    if (SameText(word, "waveaudio")) {
+    if (EqualsIgnoringCase(word, "waveaudio")) {
         return MediaType::Waveaudio;
     }
-    if (SameText(word, "sequencer")) {
+    if (EqualsIgnoringCase(word, "sequencer")) {
         return MediaType::Sequencer;
     }
-    if (SameText(word, "avivideo")) {
+    if (EqualsIgnoringCase(word, "avivideo")) {
         return MediaType::AviVideo;
     }
     return MediaType::Other;
@@ -86,20 +86,6 @@ std::uint32_t ParseNumber(std::string_view text, double* value)
 }
 
 } // namespace
-
-bool SameText(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::uint32_t ParseMediaCommand(std::string_view text, MediaCommand* command)
 {
@@ -124,48 +110,49 @@ std::uint32_t ParseMediaCommand(std::string_view text, MediaCommand* command)
     for (std::size_t i = 2; i < tokens.size(); ++i) {
         const std::string_view word = tokens[i];
         const bool hasNext = i + 1 < tokens.size();
-        if (SameText(word, "wait")) {
+        if (EqualsIgnoringCase(word, "wait")) {
             command->wait = true;
         } else if (command->verb == MediaVerb::Open &&
-                   (SameText(word, "alias") || SameText(word, "type"))) {
+                   (EqualsIgnoringCase(word, "alias") || EqualsIgnoringCase(word, "type"))) {
             if (!hasNext) {
                 return MCIERR_MISSING_STRING_ARGUMENT;
             }
             const std::string& value = tokens[++i];
-            if (SameText(word, "alias")) {
+            if (EqualsIgnoringCase(word, "alias")) {
                 command->alias = value;
             } else {
                 command->type = ParseType(value);
             }
-        } else if (command->verb == MediaVerb::Seek && SameText(word, "to")) {
+        } else if (command->verb == MediaVerb::Seek && EqualsIgnoringCase(word, "to")) {
             if (!hasNext) {
                 return MCIERR_MISSING_PARAMETER;
             }
             const std::string_view target = tokens[++i];
             hasItem = true;
-            if (SameText(target, "start")) {
+            if (EqualsIgnoringCase(target, "start")) {
                 command->seekTo = 0;
-            } else if (SameText(target, "end")) {
+            } else if (EqualsIgnoringCase(target, "end")) {
                 command->seekToEnd = true;
             } else if (const auto error = ParseNumber(target, &command->seekTo); error != 0) {
                 return error;
             }
-        } else if (command->verb == MediaVerb::Set && SameText(word, "time")) {
-            if (!hasNext || !SameText(tokens[i + 1], "format") || i + 2 >= tokens.size()) {
+        } else if (command->verb == MediaVerb::Set && EqualsIgnoringCase(word, "time")) {
+            if (!hasNext || !EqualsIgnoringCase(tokens[i + 1], "format") ||
+                i + 2 >= tokens.size()) {
                 return MCIERR_MISSING_PARAMETER;
             }
             const std::string_view format = tokens[i + 2];
-            if (!SameText(format, "milliseconds") && !SameText(format, "ms")) {
+            if (!EqualsIgnoringCase(format, "milliseconds") && !EqualsIgnoringCase(format, "ms")) {
                 return MCIERR_BAD_TIME_FORMAT;
             }
             i += 2;
             hasItem = true;
         } else if (command->verb == MediaVerb::Status && !hasItem &&
-                   (SameText(word, "mode") || SameText(word, "length") ||
-                    SameText(word, "position"))) {
-            command->item = SameText(word, "mode")     ? MediaStatusItem::Mode
-                            : SameText(word, "length") ? MediaStatusItem::Length
-                                                       : MediaStatusItem::Position;
+                   (EqualsIgnoringCase(word, "mode") || EqualsIgnoringCase(word, "length") ||
+                    EqualsIgnoringCase(word, "position"))) {
+            command->item = EqualsIgnoringCase(word, "mode")     ? MediaStatusItem::Mode
+                            : EqualsIgnoringCase(word, "length") ? MediaStatusItem::Length
+                                                                 : MediaStatusItem::Position;
             hasItem = true;
         } else {
             return MCIERR_UNRECOGNIZED_KEYWORD;

@@ -25,7 +25,4 @@ struct MediaCommand {
 // 0 and the command, or the error code of the first thing that is not understood.
 std::uint32_t ParseMediaCommand(std::string_view text, MediaCommand* command);
 
-// Case-blind comparison of ASCII words and names.
-bool SameText(std::string_view a, std::string_view b);
-
 } // namespace platform

@@ -3,12 +3,13 @@
 #include "platform/MediaFile.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <mutex>
 #include <utility>
+
+#include "platform/Paths.h"
 
 namespace platform {
 namespace {
@@ -145,52 +146,6 @@ std::string_view ChunkName(std::span<const std::uint8_t> id)
     return {reinterpret_cast<const char*>(id.data()), id.size()};
 }
 
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
-// Program paths use "\" and any letter case; each component is matched against what exists.
-std::optional<std::filesystem::path> ResolveMediaPath(std::string_view path)
-{
-    std::string text(path);
-    std::replace(text.begin(), text.end(), '\\', '/');
-    if (text.empty()) {
-        return std::nullopt;
-    }
-    std::filesystem::path resolved = text.front() == '/' ? "/" : ".";
-    std::error_code ec;
-    for (const auto& part : std::filesystem::path(text).relative_path()) {
-        const std::string name = part.string();
-        if (name.empty() || name == ".") {
-            continue;
-        }
-        if (std::filesystem::exists(resolved / name, ec)) {
-            resolved /= name;
-            continue;
-        }
-        const std::string wanted = Lower(name);
-        std::optional<std::filesystem::path> match;
-        for (const auto& entry : std::filesystem::directory_iterator(resolved, ec)) {
-            if (Lower(entry.path().filename().string()) == wanted) {
-                match = entry.path();
-                break;
-            }
-        }
-        if (!match) {
-            return std::nullopt;
-        }
-        resolved = *match;
-    }
-    if (!std::filesystem::is_regular_file(resolved, ec)) {
-        return std::nullopt;
-    }
-    return std::filesystem::absolute(resolved, ec).lexically_normal();
-}
-
 struct CachedFile {
     std::uintmax_t size = 0;
     std::filesystem::file_time_type modified;
@@ -301,17 +256,17 @@ std::shared_ptr<const MediaFile> LoadMediaFile(std::string_view path, MediaKind 
     static std::map<std::string, CachedFile> cache;
 
     *error = MediaFileError::NotFound;
-    const auto resolved = ResolveMediaPath(path);
-    if (!resolved) {
+    std::error_code ec;
+    const auto resolved = std::filesystem::absolute(ResolvePath(path), ec).lexically_normal();
+    if (ec || !std::filesystem::is_regular_file(resolved, ec)) {
         return nullptr;
     }
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(*resolved, ec);
-    const auto modified = std::filesystem::last_write_time(*resolved, ec);
+    const auto size = std::filesystem::file_size(resolved, ec);
+    const auto modified = std::filesystem::last_write_time(resolved, ec);
     if (ec) {
         return nullptr;
     }
-    const std::string key = resolved->string();
+    const std::string key = resolved.string();
     const std::scoped_lock guard(lock);
     if (auto found = cache.find(key); found != cache.end() && found->second.size == size &&
                                       found->second.modified == modified &&
@@ -324,7 +279,7 @@ std::shared_ptr<const MediaFile> LoadMediaFile(std::string_view path, MediaKind 
     file->key = key;
     file->kind = kind;
     file->bytes.resize(size);
-    std::ifstream stream(*resolved, std::ios::binary);
+    std::ifstream stream(resolved, std::ios::binary);
     stream.read(reinterpret_cast<char*>(file->bytes.data()), static_cast<std::streamsize>(size));
     if (!stream) {
         return nullptr;

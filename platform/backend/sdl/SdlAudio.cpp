@@ -67,7 +67,8 @@ public:
     // Streaming and not yet at its end (or paused): the stream is taken.
     bool HoldsStream() const;
     void LoseStream() { route_ = Route::None; }
-    // The decode that a pending play waited for is done: sound from where the clock now is.
+    // The decode that a pending play waited for is done (chunk null: it failed): sound from where
+    // the clock now is.
     void StartDecoded(Mix_Chunk* chunk);
 
 private:
@@ -116,8 +117,8 @@ public:
 
     std::unique_ptr<Voice> OpenVoice(std::shared_ptr<const MediaFile> file) override
     {
-        if (file->kind == MediaKind::Wave && chunks_.count(file->key) == 0) {
-            chunks_[file->key] = ChunkPtr(Mix_LoadWAV_RW(ReadFrom(*file), 1));
+        if (file->kind == MediaKind::Wave && chunks_.count(file.get()) == 0) {
+            chunks_[file.get()] = Decoded{file, ChunkPtr(Mix_LoadWAV_RW(ReadFrom(*file), 1))};
         }
         if (file->kind == MediaKind::Midi && file->lengthMs <= DecodeAtOpenMs) {
             RequestDecode(file);
@@ -128,8 +129,14 @@ public:
     // The file's whole sound as a chunk, when it is loaded or decoded.
     Mix_Chunk* ReadyChunk(const MediaFile& file) const
     {
-        const auto found = chunks_.find(file.key);
-        return found == chunks_.end() ? nullptr : found->second.get();
+        const auto found = chunks_.find(&file);
+        return found == chunks_.end() ? nullptr : found->second.chunk.get();
+    }
+    // SDL could not make a sound of the file: it stays silent.
+    bool Unplayable(const MediaFile& file) const
+    {
+        const auto found = chunks_.find(&file);
+        return found != chunks_.end() && !found->second.chunk;
     }
 
     std::size_t BytesAt(std::int64_t ms) const
@@ -139,10 +146,10 @@ public:
 
     void RequestDecode(const std::shared_ptr<const MediaFile>& file)
     {
-        if (chunks_.count(file->key) != 0 || decoding_.count(file->key) != 0) {
+        if (chunks_.count(file.get()) != 0 || decoding_.count(file.get()) != 0) {
             return;
         }
-        decoding_.insert(file->key);
+        decoding_.insert(file.get());
         queue_.push_back(file);
         wake_.notify_one();
     }
@@ -160,11 +167,14 @@ public:
         if (music == nullptr) {
             return false;
         }
+        if (Mix_PlayMusic(music, 0) != 0) {
+            return false;
+        }
         if (streamOwner_ != nullptr && streamOwner_ != &voice) {
             streamOwner_->LoseStream();
         }
         streamOwner_ = &voice;
-        return Mix_PlayMusic(music, 0) == 0;
+        return true;
     }
 
     bool OwnsStream(const SdlVoice& voice) const { return streamOwner_ == &voice; }
@@ -207,7 +217,7 @@ private:
     Mix_Music* StreamFor(const std::shared_ptr<const MediaFile>& file)
     {
         const auto found = std::find_if(streams_.begin(), streams_.end(),
-                                        [&](const Stream& s) { return s.file->key == file->key; });
+                                        [&](const Stream& s) { return s.file == file; });
         if (found != streams_.end()) {
             streams_.splice(streams_.begin(), streams_, found);
             return streams_.front().music.get();
@@ -236,21 +246,23 @@ private:
             guard.unlock();
             ChunkPtr chunk(Mix_LoadWAV_RW(ReadFrom(*file), 1));
             guard.lock();
-            decoding_.erase(file->key);
-            if (!chunk) {
-                continue;
-            }
+            decoding_.erase(file.get());
             Mix_Chunk* ready = chunk.get();
-            chunks_[file->key] = std::move(chunk);
+            chunks_[file.get()] = Decoded{file, std::move(chunk)};
             const auto waiting = pending_;
             for (SdlVoice* voice : waiting) {
-                if (voice->File().key == file->key) {
+                if (&voice->File() == file.get()) {
                     RemovePending(voice);
                     voice->StartDecoded(ready);
                 }
             }
         }
     }
+
+    struct Decoded {
+        std::shared_ptr<const MediaFile> file;
+        ChunkPtr chunk; // null when SDL could not decode the file
+    };
 
     struct Stream {
         std::shared_ptr<const MediaFile> file; // the music reads the bytes it was made from
@@ -260,8 +272,9 @@ private:
     std::mutex& lock_;
     std::int64_t frequency_ = OutputFrequency;
     std::int64_t frameBytes_ = 4;
-    std::map<std::string, ChunkPtr> chunks_;
-    std::set<std::string> decoding_;
+    // Chunks by file: a file that changed on disk is another MediaFile and is decoded anew.
+    std::map<const MediaFile*, Decoded> chunks_;
+    std::set<const MediaFile*> decoding_;
     std::deque<std::shared_ptr<const MediaFile>> queue_;
     std::vector<SdlVoice*> pending_;
     std::vector<bool> channelsUsed_;
@@ -311,7 +324,7 @@ void SdlVoice::Play(std::int64_t fromMs)
         StartChunk(chunk, fromMs);
         return;
     }
-    if (file_->kind != MediaKind::Midi) {
+    if (file_->kind != MediaKind::Midi || audio_.Unplayable(*file_)) {
         return;
     }
     if (fromMs == 0 && audio_.TakeStream(*this)) {
@@ -329,7 +342,7 @@ void SdlVoice::StartDecoded(Mix_Chunk* chunk)
 {
     route_ = Route::None;
     const std::int64_t position = ClockPosition();
-    if (position < file_->lengthMs) {
+    if (chunk != nullptr && position < file_->lengthMs) {
         StartChunk(chunk, position);
     }
 }
