@@ -63,11 +63,15 @@ void Control::SetHeight(std::int32_t height)
 
 void Control::Move(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
 {
+    const bool resized = std::max(width, 0) != width_ || std::max(height, 0) != height_;
     left_ = left;
     top_ = top;
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);
     Invalidate();
+    if (resized) {
+        OnResize();
+    }
 }
 
 void Control::SetVisible(bool visible)

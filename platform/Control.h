@@ -85,6 +85,8 @@ protected:
     virtual void OnKeyPress(std::int16_t& keyAscii);
     virtual void OnGotFocus() {}
     virtual void OnLostFocus() {}
+    // After Move (or a setter of Width or Height) changed the control's size.
+    virtual void OnResize() {}
     // Asks for the screen to be composed again after what OnPaint draws has changed.
     void Invalidate();
 
