@@ -51,6 +51,42 @@ Color Darker(Color c, double t)
     return Mix(c, 0x000000, t);
 }
 
+Color Hsv(double hue, double saturation, double value)
+{
+    const double h = std::fmod(std::fmod(hue, 360.0) + 360.0, 360.0) / 60.0;
+    const double c = value * saturation;
+    const double x = c * (1 - std::abs(std::fmod(h, 2.0) - 1));
+    const double m = value - c;
+    double r = 0, g = 0, b = 0;
+    switch (static_cast<int>(h)) {
+    case 0:
+        r = c;
+        g = x;
+        break;
+    case 1:
+        r = x;
+        g = c;
+        break;
+    case 2:
+        g = c;
+        b = x;
+        break;
+    case 3:
+        g = x;
+        b = c;
+        break;
+    case 4:
+        r = x;
+        b = c;
+        break;
+    default:
+        r = c;
+        b = x;
+        break;
+    }
+    return ToColor({r + m, g + m, b + m, 1});
+}
+
 Paint LinearGradient(Vec from, Vec to, Color c0, Color c1)
 {
     const Rgba a = ToRgba(c0);

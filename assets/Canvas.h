@@ -28,6 +28,8 @@ Color ToColor(const Rgba& c);
 Color Mix(Color c1, Color c2, double t);
 Color Lighter(Color c, double t); // towards white
 Color Darker(Color c, double t);  // towards black
+// A colour from hue (degrees), saturation and value (0 to 1).
+Color Hsv(double hue, double saturation, double value);
 
 // A colour that depends on the position in design units.
 using Paint = std::function<Rgba(Vec)>;

@@ -141,8 +141,9 @@ std::vector<Note> Composer::MelodyBar(int root, int& previous, bool endingBar, i
     for (const auto& [start, length] : rhythm) {
         int degree = previous;
         if (start % 4 == 0) {
-            const int leap = random.Int(-3, 3);
-            degree = NearestChordTone(previous + leap, root);
+            // A leap to a chord tone, leaning back towards the middle of the range.
+            const int pull = previous > 6 ? -1 : previous < 1 ? 1 : 0;
+            degree = NearestChordTone(previous + random.Int(-3, 3) + pull, root);
         } else {
             static constexpr int Steps[] = {-1, 1, -1, 1, -2, 2, 0};
             degree = previous + Steps[random.Int(0, 6)];
@@ -398,22 +399,22 @@ std::vector<unsigned char> Composer::Compose()
 
     MidiTrack lead, harmony, bass, drums;
     lead.Program(0, LeadChannel, style.lead);
-    lead.Control(0, LeadChannel, 7, 104);
+    lead.Control(0, LeadChannel, 7, 92);
     lead.Control(0, LeadChannel, 91, 50);
     if (style.arpeggio >= 0) {
         harmony.Program(0, ArpeggioChannel, style.arpeggio);
-        harmony.Control(0, ArpeggioChannel, 7, 76);
+        harmony.Control(0, ArpeggioChannel, 7, 64);
         harmony.Control(0, ArpeggioChannel, 10, 40);
     }
     if (style.pad >= 0) {
         harmony.Program(0, PadChannel, style.pad);
-        harmony.Control(0, PadChannel, 7, 72);
+        harmony.Control(0, PadChannel, 7, 60);
         harmony.Control(0, PadChannel, 10, 88);
         harmony.Control(0, PadChannel, 91, 70);
     }
     bass.Program(0, BassChannel, style.bass);
-    bass.Control(0, BassChannel, 7, 100);
-    drums.Control(0, DrumChannel, 7, 92);
+    bass.Control(0, BassChannel, 7, 88);
+    drums.Control(0, DrumChannel, 7, 80);
 
     int at = 0;
     for (char section : style.plan) {

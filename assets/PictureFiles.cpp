@@ -51,7 +51,7 @@ void Put32(std::vector<unsigned char>& out, unsigned v)
 
 // One icon entry: a bitmap header of double height (colour rows, then mask rows), the colour rows
 // bottom-up as BGRA, and the AND mask with a set bit where the icon is fully transparent.
-std::vector<unsigned char> IconEntry(const Canvas& canvas)
+std::vector<unsigned char> IconEntry(const Canvas& canvas, Color matte)
 {
     const int size = canvas.width;
     const int maskStride = ((size + 31) / 32) * 4;
@@ -70,7 +70,7 @@ std::vector<unsigned char> IconEntry(const Canvas& canvas)
     for (int y = size - 1; y >= 0; --y) {
         for (int x = 0; x < size; ++x) {
             const double alpha = canvas.Alpha(x, y);
-            const Color c = canvas.ColorAt(x, y);
+            const Color c = alpha > 0 ? canvas.ColorAt(x, y) : matte;
             out.push_back(static_cast<unsigned char>(c & 0xFF));
             out.push_back(static_cast<unsigned char>((c >> 8) & 0xFF));
             out.push_back(static_cast<unsigned char>((c >> 16) & 0xFF));
@@ -155,7 +155,8 @@ bool WritePng(const Image& image, const std::filesystem::path& path)
     return surface && IMG_SavePNG(surface.get(), path.c_str()) == 0;
 }
 
-bool WriteIco(const std::vector<const Canvas*>& sizes, const std::filesystem::path& path)
+bool WriteIco(const std::vector<const Canvas*>& sizes, const std::filesystem::path& path,
+              Color matte)
 {
     std::vector<unsigned char> out;
     Put16(out, 0);
@@ -163,7 +164,7 @@ bool WriteIco(const std::vector<const Canvas*>& sizes, const std::filesystem::pa
     Put16(out, static_cast<unsigned>(sizes.size()));
     std::vector<std::vector<unsigned char>> entries;
     for (const Canvas* canvas : sizes) {
-        entries.push_back(IconEntry(*canvas));
+        entries.push_back(IconEntry(*canvas, matte));
     }
     unsigned offset = 6 + 16 * static_cast<unsigned>(sizes.size());
     for (std::size_t i = 0; i < sizes.size(); ++i) {

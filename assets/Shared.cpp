@@ -126,7 +126,7 @@ void AddShared(Catalog& catalog)
     catalog.push_back({"Gfx/icon/icon.ico", [](const std::filesystem::path& file) {
                            const Canvas large = Icon(32);
                            const Canvas small = Icon(16);
-                           return WriteIco({&large, &small}, file);
+                           return WriteIco({&large, &small}, file, Ink);
                        }});
     AddOpaqueGif(catalog, "Gfx/Panel/panel.gif", Panel);
     AddOpaqueGif(catalog, "Gfx/Panel/border.gif", Border);

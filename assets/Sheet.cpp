@@ -36,6 +36,45 @@ bool IsPicture(const std::filesystem::path& p)
     return ext == ".gif" || ext == ".jpg" || ext == ".ico";
 }
 
+// Names compared with their numbers as numbers, so that background2 comes before background10.
+bool NaturalLess(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    const std::string x = a.generic_string();
+    const std::string y = b.generic_string();
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < x.size() && j < y.size()) {
+        if (std::isdigit(static_cast<unsigned char>(x[i])) != 0 &&
+            std::isdigit(static_cast<unsigned char>(y[j])) != 0) {
+            std::size_t ei = i;
+            std::size_t ej = j;
+            while (ei < x.size() && std::isdigit(static_cast<unsigned char>(x[ei])) != 0) {
+                ++ei;
+            }
+            while (ej < y.size() && std::isdigit(static_cast<unsigned char>(y[ej])) != 0) {
+                ++ej;
+            }
+            const std::string nx = x.substr(i, ei - i);
+            const std::string ny = y.substr(j, ej - j);
+            if (nx.size() != ny.size()) {
+                return nx.size() < ny.size();
+            }
+            if (nx != ny) {
+                return nx < ny;
+            }
+            i = ei;
+            j = ej;
+        } else {
+            if (x[i] != y[j]) {
+                return x[i] < y[j];
+            }
+            ++i;
+            ++j;
+        }
+    }
+    return x.size() - i < y.size() - j;
+}
+
 // Small pictures are enlarged by whole steps, pixel for pixel, so their edges can be checked.
 Image Thumbnail(const Image& image)
 {
@@ -68,7 +107,7 @@ bool WriteContactSheet(const std::filesystem::path& folder, const std::filesyste
             paths.push_back(entry.path());
         }
     }
-    std::sort(paths.begin(), paths.end());
+    std::sort(paths.begin(), paths.end(), NaturalLess);
     if (paths.empty()) {
         return false;
     }

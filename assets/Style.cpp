@@ -1,9 +1,26 @@
 // Drawing of the shared look: outlines, discs, tiles and symbols.
 #include "assets/Style.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace assetgen {
+
+void Figure::Eye(Vec c, double rx, double ry, Vec look, double pupil) const
+{
+    const Shape white = Ellipse(c, rx, ry);
+    Edge(white, std::min(rx, ry) * 0.25);
+    Fill(white, palette::White);
+    const Vec p = c + look;
+    Fill(Circle(p, pupil), palette::Ink);
+    Fill(Circle({p.x - pupil * 0.35, p.y - pupil * 0.4}, pupil * 0.35), palette::White);
+}
+
+Vec Figure::Point(Vec local) const
+{
+    const Shape dot = At(Circle(local, 0));
+    return {(dot.bounds.x0 + dot.bounds.x1) / 2, (dot.bounds.y0 + dot.bounds.y1) / 2};
+}
 
 void Outlined(Canvas& canvas, const Shape& shape, Color fill, double outline)
 {

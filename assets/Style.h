@@ -22,6 +22,22 @@ inline constexpr Color TileOn = 0xD9F6D2;
 inline constexpr Color TileOff = 0xE4E4EA;
 } // namespace palette
 
+// Shapes of a figure drawn in its own units around (0, 0), placed on a canvas.
+struct Figure {
+    Canvas& canvas;
+    Place place;
+
+    Shape At(const Shape& s) const { return Placed(s, place); }
+    void Fill(const Shape& s, Color c, double opacity = 1) const { canvas.Fill(At(s), c, opacity); }
+    void Fill(const Shape& s, const Paint& p) const { canvas.Fill(At(s), p); }
+    // The ink edge around a part: drawn before the part, `width` wide.
+    void Edge(const Shape& s, double width) const { canvas.Fill(At(Grow(s, width)), palette::Ink); }
+    // A white eye with a pupil shifted towards `look`, outlined.
+    void Eye(Vec c, double rx, double ry, Vec look, double pupil) const;
+    // A point of the figure in canvas design units.
+    Vec Point(Vec local) const;
+};
+
 // Fills a shape with an ink outline of the given width around it.
 void Outlined(Canvas& canvas, const Shape& shape, Color fill, double outline);
 void Outlined(Canvas& canvas, const Shape& shape, const Paint& fill, double outline);
