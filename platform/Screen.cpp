@@ -56,10 +56,12 @@ struct ScreenState {
     std::string iconPath = "\x01";
 };
 
+// Never destroyed: its contexts would otherwise be released after the drawing layer's own state
+// at the end of the process.
 ScreenState& State()
 {
-    static ScreenState state;
-    return state;
+    static ScreenState* const state = new ScreenState;
+    return *state;
 }
 
 void DrawFrame(Hdc dc, const Form& form, bool active)
