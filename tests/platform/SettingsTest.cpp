@@ -1,0 +1,237 @@
+// The settings store: defaults only for absent keys, any text round-trips through the file, names
+// match ignoring case, and a failed or damaged file never loses what was on disk.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "platform/Settings.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadText(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void WriteText(const fs::path& path, const std::string& text)
+{
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+std::set<std::string> FolderEntries(const fs::path& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved_ = std::getenv("XDG_CONFIG_HOME");
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        config_ = fs::path(saved_) / test->name();
+        fs::remove_all(config_);
+        UseConfig(config_);
+    }
+
+    void TearDown() override { ::setenv("XDG_CONFIG_HOME", saved_.c_str(), 1); }
+
+    static void UseConfig(const fs::path& folder)
+    {
+        ::setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    }
+
+    fs::path File() const { return config_ / "vandrel" / "vandrel.ini"; }
+
+    std::string saved_;
+    fs::path config_;
+};
+
+TEST_F(SettingsTest, LivesInOneFilePerApplicationUnderTheConfigFolder)
+{
+    EXPECT_EQ(platform::settings::FilePath("Vandrel"), File());
+    EXPECT_EQ(platform::settings::FilePath("My App/2"), config_ / "vandrel" / "my%20app%2F2.ini");
+    EXPECT_TRUE(platform::SaveSetting("Vandrel", "Menu", "MusicOn", "1"));
+    EXPECT_TRUE(fs::is_regular_file(File()));
+
+    // Without a usable XDG_CONFIG_HOME (unset, empty or relative) the file lies under ~/.config.
+    const char* home = std::getenv("HOME");
+    const std::optional<std::string> savedHome =
+        home != nullptr ? std::optional<std::string>(home) : std::nullopt;
+    ::setenv("HOME", "/home/someone", 1);
+    for (const char* xdg : {"", "relative/config"}) {
+        ::setenv("XDG_CONFIG_HOME", xdg, 1);
+        EXPECT_EQ(platform::settings::FilePath("Vandrel"),
+                  fs::path("/home/someone/.config/vandrel/vandrel.ini"));
+    }
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(platform::settings::FilePath("Vandrel"),
+              fs::path("/home/someone/.config/vandrel/vandrel.ini"));
+    if (savedHome) {
+        ::setenv("HOME", savedHome->c_str(), 1);
+    } else {
+        ::unsetenv("HOME");
+    }
+}
+
+TEST_F(SettingsTest, DefaultIsReturnedOnlyWhenTheKeyIsAbsent)
+{
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "FxOn", "1"), "1");
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "FxOn"), "");
+    ASSERT_TRUE(platform::SaveSetting("Vandrel", "Menu", "FxOn", ""));
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "FxOn", "1"), "");
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Tamblo", "FxOn", "1"), "1");
+    EXPECT_EQ(platform::GetSetting("Other", "Menu", "FxOn", "1"), "1");
+}
+
+TEST_F(SettingsTest, AnyTextRoundTripsThroughTheFile)
+{
+    const struct {
+        std::string section;
+        std::string key;
+        std::string value;
+    } cases[] = {
+        {"Tamblo", "HighscoreName0", "Zoë \xE2\x9C\x93"},
+        {"Tamblo", "a=b", "x=y=z"},
+        {"[Odd] section", "[key]", "[value]"},
+        {"Quotes", "\"k\"", "\"quoted\" and 'single'"},
+        {"Blanks", " key ", "  two blanks each side  "},
+        {"Lines", "multi\nline", "one\r\ntwo\nthree\ttab"},
+        {"Comments", ";not a comment", "#nor this ;"},
+        {"Backslash", "C:\\key", "\\x41 stays as typed\\"},
+        {"", "", "empty section and key"},
+        {"Bytes", "nul", std::string("a\0b\x7F\xFF", 5)},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(platform::SaveSetting("Vandrel", c.section, c.key, c.value));
+    }
+    // Read from disk afresh: the same file under another config folder is not in the cache.
+    const fs::path copy = config_ / "copy";
+    WriteText(copy / "vandrel" / "vandrel.ini", ReadText(File()));
+    UseConfig(copy);
+    for (const auto& c : cases) {
+        EXPECT_EQ(platform::GetSetting("Vandrel", c.section, c.key, "absent"), c.value)
+            << c.section << '/' << c.key;
+    }
+}
+
+TEST_F(SettingsTest, NamesMatchIgnoringCaseAndKeepTheirFirstSpelling)
+{
+    ASSERT_TRUE(platform::SaveSetting("Vandrel", "Menu", "MusicOn", "1"));
+    EXPECT_EQ(platform::GetSetting("VANDREL", "menu", "MUSICON", "x"), "1");
+    ASSERT_TRUE(platform::SaveSetting("vandrel", "MENU", "musicon", "0"));
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "MusicOn", "x"), "0");
+
+    const std::string text = ReadText(File());
+    EXPECT_NE(text.find("[Menu]\nMusicOn=0\n"), std::string::npos) << text;
+    EXPECT_EQ(text.find("MENU"), std::string::npos);
+    EXPECT_EQ(text.find("musicon"), std::string::npos);
+    // Only ASCII letters fold: "Ä" and "ä" are different names.
+    ASSERT_TRUE(platform::SaveSetting("Vandrel", "Menu", "\xC3\x84", "upper"));
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "\xC3\xA4", "absent"), "absent");
+}
+
+TEST_F(SettingsTest, AFileChangedOnDiskIsReadAgain)
+{
+    ASSERT_TRUE(platform::SaveSetting("Vandrel", "Zentar", "Mode", "easy"));
+    WriteText(File(), "[Zentar]\r\nMode = normal\r\n");
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Zentar", "Mode"), "normal");
+    fs::remove(File());
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Zentar", "Mode", "gone"), "gone");
+}
+
+TEST_F(SettingsTest, ADamagedFileIsReadAsFarAsPossibleAndKeptAsideBeforeTheFirstSave)
+{
+    const std::string damaged = "stray line\n[Menu]\nMusicOn=0\nbad\\q=1\nFxOn=1\n[Kre\\vin]\n"
+                                "Mode=lost\n";
+    WriteText(File(), damaged);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "MusicOn", "1"), "0");
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "FxOn", "0"), "1");
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Krevin", "Mode", "easy"), "easy");
+    EXPECT_TRUE(platform::SaveSetting("Vandrel", "Menu", "HighScore", "1"));
+    const std::string messages = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(messages.rfind("vandrel: ", 0), 0U) << messages;
+
+    EXPECT_EQ(ReadText(File().string() + ".bad"), damaged);
+    const std::string rewritten = ReadText(File());
+    EXPECT_NE(rewritten.find("MusicOn=0\nFxOn=1\nHighScore=1\n"), std::string::npos) << rewritten;
+
+    // A clean file is not kept aside again; a second damaged one takes the next free name.
+    ASSERT_TRUE(platform::SaveSetting("Vandrel", "Menu", "HighScore", "0"));
+    EXPECT_FALSE(fs::exists(File().string() + ".bad.1"));
+    WriteText(File(), "no section\n");
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(platform::SaveSetting("Vandrel", "Menu", "HighScore", "1"));
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(ReadText(File().string() + ".bad.1"), "no section\n");
+}
+
+TEST_F(SettingsTest, AFailedWriteLeavesTheOldFileIntact)
+{
+    ASSERT_TRUE(platform::SaveSetting("Vandrel", "Menu", "MusicOn", "1"));
+    const std::string before = ReadText(File());
+
+    // A full disk: the file size limit stops the temporary file short (root ignores permissions).
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ::testing::internal::CaptureStderr();
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved10k = platform::SaveSetting("Vandrel", "Menu", "Big", std::string(10000, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    const std::string messages = ::testing::internal::GetCapturedStderr();
+
+    EXPECT_FALSE(saved10k);
+    EXPECT_EQ(messages.rfind("vandrel: ", 0), 0U) << messages;
+    EXPECT_EQ(ReadText(File()), before);
+    EXPECT_EQ(FolderEntries(File().parent_path()), std::set<std::string>{"vandrel.ini"});
+    // The value holds for the rest of the run and reaches the disk with the next save.
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "Big").size(), 10000U);
+    ASSERT_TRUE(platform::SaveSetting("Vandrel", "Menu", "FxOn", "0"));
+    EXPECT_NE(ReadText(File()).find(std::string(10000, 'x')), std::string::npos);
+}
+
+TEST_F(SettingsTest, AnUnusableLocationIsReportedAndNothingBreaks)
+{
+    // The config folder lies below a plain file, so no folder can be made there.
+    WriteText(config_ / "plain", "x");
+    UseConfig(config_ / "plain" / "config");
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(platform::SaveSetting("Vandrel", "Menu", "MusicOn", "0"));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr().rfind("vandrel: ", 0), 0U);
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "MusicOn", "1"), "0");
+
+    // A folder where the file should be is neither read nor replaced.
+    UseConfig(config_);
+    fs::create_directories(File() / "inside");
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "MusicOn", "1"), "1");
+    EXPECT_FALSE(platform::SaveSetting("Vandrel", "Menu", "MusicOn", "0"));
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(fs::is_directory(File() / "inside"));
+}
+
+} // namespace
