@@ -23,7 +23,7 @@ public:
 protected:
     void OnPaint(Hdc dc, std::int32_t x, std::int32_t y) override
     {
-        FillBox(dc, x, y, x + Width(), y + Height(), Red);
+        FillBox(dc, x, y, x + Width() - 1, y + Height() - 1, Red); // corners included
     }
 };
 
