@@ -19,4 +19,4 @@ void SaveScreenShot(std::string_view fileName)
     platform::SaveBitmapFile(*picture, fileName);
 }
 
-}  // namespace GameUtil
+} // namespace GameUtil

@@ -27,18 +27,18 @@ platform::DevMode Current()
     return mode;
 }
 
-}  // namespace
+} // namespace
 
 // One sequence: the mode saved at the first switch lives for the whole process.
 TEST(DisplayModeTest, SwitchesToTheFirstListedModeAndBackToTheModeOfTheFirstSwitch)
 {
     platform::headless::Install();
     const platform::DevMode desktop = Mode(1024, 768, 32, 60);
-    platform::headless::SetDisplay(desktop, {desktop, Mode(800, 600, 32, 75),
-                                             Mode(800, 600, 32, 60), Mode(800, 600, 16, 60)});
+    platform::headless::SetDisplay(
+        desktop, {desktop, Mode(800, 600, 32, 75), Mode(800, 600, 32, 60), Mode(800, 600, 16, 60)});
     const auto& attempts = platform::headless::DisplayAttempts();
 
-    GameUtil::RestoreDisplayMode();  // before any switch: looks for 0 x 0 and changes nothing
+    GameUtil::RestoreDisplayMode(); // before any switch: looks for 0 x 0 and changes nothing
     EXPECT_TRUE(attempts.empty());
     EXPECT_EQ(Current(), desktop);
 
@@ -47,11 +47,11 @@ TEST(DisplayModeTest, SwitchesToTheFirstListedModeAndBackToTheModeOfTheFirstSwit
 
     EXPECT_TRUE(GameUtil::SetDisplayMode(800, 600, 32));
     ASSERT_EQ(attempts.size(), 1u);
-    EXPECT_EQ(attempts[0].mode, Mode(800, 600, 32, 75));  // the first listed, its refresh rate too
+    EXPECT_EQ(attempts[0].mode, Mode(800, 600, 32, 75)); // the first listed, its refresh rate too
     EXPECT_EQ(attempts[0].flags, 0u);
     EXPECT_TRUE(platform::FullScreen());
 
-    EXPECT_TRUE(GameUtil::SetDisplayMode(800, 600, 32));  // in force: nothing changes
+    EXPECT_TRUE(GameUtil::SetDisplayMode(800, 600, 32)); // in force: nothing changes
     EXPECT_EQ(attempts.size(), 1u);
 
     EXPECT_TRUE(GameUtil::SetDisplayMode(800, 600, 16));
@@ -67,7 +67,8 @@ TEST(DisplayModeTest, LargeFontsScaleTheFontsDownToSixteenPixels)
         bool large;
         double scale;
     };
-    const Case cases[] = {{20, true, 0.8}, {16, false, 1.0}, {24, true, 16.0 / 24}, {12, false, 1.0}};
+    const Case cases[] = {
+        {20, true, 0.8}, {16, false, 1.0}, {24, true, 16.0 / 24}, {12, false, 1.0}};
     for (const Case& c : cases) {
         GameUtil::gFontScale = 0.5;
         platform::headless::SetDesktopTextHeight(c.height);

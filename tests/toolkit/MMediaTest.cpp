@@ -49,13 +49,13 @@ protected:
     fs::path folder_;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(MMediaTest, OpenSendsOneCommandWithThePathAsAliasAndTheTypeOfItsEnding)
 {
     struct Case {
         std::string file;
-        std::string command;  // empty: nothing is sent
+        std::string command; // empty: nothing is sent
     };
     const Case cases[] = {
         {"Music\\menu.mid", "Open Music\\menu.mid ALIAS Music\\menu.mid TYPE Sequencer wait"},
@@ -102,7 +102,7 @@ TEST_F(MMediaTest, OpeningASecondFileClosesTheFirst)
 {
     MMedia media;
     media.OpenMedia("Sfx\\click.wav");
-    media.OpenMedia("Music\\menu.mp3");  // not supported: closes all the same
+    media.OpenMedia("Music\\menu.mp3"); // not supported: closes all the same
     media.OpenMedia("Sfx\\big bang.wav");
     EXPECT_EQ(Sent(), (Log{"Open Sfx\\click.wav ALIAS Sfx\\click.wav TYPE Waveaudio wait",
                            "Close Sfx\\click.wav",
@@ -177,9 +177,9 @@ TEST_F(MMediaTest, TwoObjectsWithTheSameFileNeverStopEachOther)
 TEST_F(MMediaTest, ErrorMessagesShowABoxPerFailedCommandOnlyWhenSwitchedOn)
 {
     MMedia media;
-    media.OpenMedia("Sfx\\missing.wav");  // fails quietly; the alias stays set
+    media.OpenMedia("Sfx\\missing.wav"); // fails quietly; the alias stays set
     EXPECT_EQ(media.Filename(), "Sfx\\missing.wav");
-    media.PlayMedia();                     // no box: error messages are off
+    media.PlayMedia(); // no box: error messages are off
     EXPECT_EQ(media.Length(), 0);
 
     std::int32_t boxes = 0;
@@ -188,10 +188,10 @@ TEST_F(MMediaTest, ErrorMessagesShowABoxPerFailedCommandOnlyWhenSwitchedOn)
         platform::headless::After(0).KeyPress(platform::vbKeyReturn);
     });
     media.SetUseErrorMessages(true);
-    media.PlayMedia();  // the seek and the play fail
+    media.PlayMedia(); // the seek and the play fail
     EXPECT_EQ(boxes, 2);
-    media.OpenMedia("Music\\theme.mp3");  // the close is never checked; the type is
+    media.OpenMedia("Music\\theme.mp3"); // the close is never checked; the type is
     EXPECT_EQ(boxes, 3);
-    media.CloseMedia();  // sends nothing: nothing is open
+    media.CloseMedia(); // sends nothing: nothing is open
     EXPECT_EQ(boxes, 3);
 }

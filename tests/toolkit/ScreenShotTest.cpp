@@ -28,7 +28,7 @@ protected:
     fs::path folder_;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(ScreenShotTest, TheActiveWindowsPictureIsSavedAsItsClientArea)
 {
@@ -50,7 +50,7 @@ TEST_F(ScreenShotTest, TheActiveWindowsPictureIsSavedAsItsClientArea)
 TEST_F(ScreenShotTest, FailuresGoToStandardErrorAndThePlayGoesOn)
 {
     testing::internal::CaptureStderr();
-    GameUtil::SaveScreenShot((folder_ / "1.bmp").string());  // no window at all
+    GameUtil::SaveScreenShot((folder_ / "1.bmp").string()); // no window at all
     std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_EQ(errors.rfind("vandrel: ", 0), 0u) << errors;
     EXPECT_FALSE(fs::exists(folder_ / "1.bmp"));
