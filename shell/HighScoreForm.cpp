@@ -4,10 +4,10 @@
 #include <string>
 
 #include "common/Common.h"
-#include "platform/Convert.h"
 #include "platform/Input.h"
 #include "platform/Settings.h"
 #include "shell/HighScoreTable.h"
+#include "shell/MenuSettings.h"
 #include "toolkit/GameUtil.h"
 #include "toolkit/SpriteClass.h"
 
@@ -17,12 +17,6 @@ constexpr double FontPoints = 36;
 // Designed sizes of the OK button and the name box, from which the layout is computed.
 constexpr std::int32_t OKButtonDesignWidth = 76;
 constexpr std::int32_t NameBoxDesignHeight = 75;
-
-bool MenuSetting(std::string_view key, std::string_view fallback)
-{
-    return platform::ToBoolean(platform::GetSetting(Common::AppName, "Menu", key, fallback),
-                               fallback == "1");
-}
 
 } // namespace
 
@@ -121,8 +115,8 @@ void HighScoreForm::CloseSounds()
 void HighScoreForm::ReadSettings()
 {
     NameBox.SetVisible(true);
-    musicOn = MenuSetting("MusicOn", "1");
-    fxOn = MenuSetting("FxOn", "1");
+    musicOn = MenuSettings::Boolean("MusicOn", true);
+    fxOn = MenuSettings::Boolean("FxOn", true);
 }
 
 void HighScoreForm::ShowScores()

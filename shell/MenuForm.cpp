@@ -3,13 +3,11 @@
 #include "shell/MenuForm.h"
 
 #include "common/Common.h"
-#include "platform/Convert.h"
 #include "platform/Input.h"
 #include "platform/Numbers.h"
-#include "platform/Settings.h"
 #include "shell/GameRegistry.h"
-#include "shell/HighScoreTable.h"
 #include "shell/MenuOptions.h"
+#include "shell/MenuSettings.h"
 #include "shell/StartUp.h"
 #include "toolkit/GameUtil.h"
 
@@ -20,12 +18,6 @@ constexpr const char* IconPictures[6] = {
     "Gfx\\Menu\\krevinIcon.gif", "Gfx\\Menu\\morvexIcon.gif", "Gfx\\Menu\\quadrelIcon.gif",
 };
 constexpr platform::Color HotspotBorder = 0xFF0000; // blue
-
-bool MenuSetting(std::string_view key, std::string_view fallback)
-{
-    return platform::ToBoolean(platform::GetSetting(Common::AppName, "Menu", key, fallback),
-                               fallback == "1");
-}
 
 } // namespace
 
@@ -99,9 +91,9 @@ void MenuForm::CloseSounds()
 
 void MenuForm::ReadSettings()
 {
-    menuMusicOn = MenuSetting("MusicOn", "1");
-    menuFxOn = MenuSetting("FxOn", "1");
-    Common::gOneButton = MenuSetting("OneButton", "0");
+    menuMusicOn = MenuSettings::Boolean("MusicOn", true);
+    menuFxOn = MenuSettings::Boolean("FxOn", true);
+    Common::gOneButton = MenuSettings::Boolean("OneButton", false);
     gOneButtonTimer.SetEnabled(Common::gOneButton);
 }
 

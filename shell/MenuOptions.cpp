@@ -10,8 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
-#include "platform/Settings.h"
-#include "shell/HighScoreTable.h"
+#include "shell/MenuSettings.h"
 #include "shell/OptionSetFile.h"
 
 namespace {
@@ -22,22 +21,12 @@ constexpr std::int32_t Gap = 20;
 constexpr std::int32_t FirstRowTop = Gap;
 constexpr std::int32_t SecondRowTop = FirstRowTop + ButtonSize + Gap;
 
-std::string MenuValue(std::string_view key, std::string_view fallback)
-{
-    return platform::GetSetting(Common::AppName, "Menu", key, fallback);
-}
-
 // A check box shows a key that reads as the small integer 1.
 std::int16_t CheckValue(std::string_view key, std::int16_t fallback)
 {
     const std::int16_t value =
-        platform::ToInt16(MenuValue(key, std::to_string(fallback)), fallback);
+        platform::ToInt16(MenuSettings::Value(key, std::to_string(fallback)), fallback);
     return value == 1 ? platform::vbChecked : platform::vbUnchecked;
-}
-
-void SaveMenuValue(std::string_view key, std::string_view value)
-{
-    platform::SaveSetting(Common::AppName, "Menu", key, value);
 }
 
 void SetPictureButton(platform::ButtonControl& button, std::int32_t left, std::int32_t top,
@@ -143,7 +132,7 @@ void MenuOptions::Form_Unload(std::int16_t&)
 
 void MenuOptions::ShowSettings()
 {
-    const bool oneButton = platform::ToBoolean(MenuValue("OneButton", "0"), false);
+    const bool oneButton = MenuSettings::Boolean("OneButton", false);
     modeOption[0].SetValue(oneButton);
     modeOption[1].SetValue(!oneButton);
     MusicButton.SetValue(CheckValue("MusicOn", 1));
@@ -154,11 +143,11 @@ void MenuOptions::ShowSettings()
 
 void MenuOptions::SaveSettings()
 {
-    SaveMenuValue("OneButton", platform::BooleanText(modeOption[0].Value()));
-    SaveMenuValue("MusicOn", std::to_string(MusicButton.Value()));
-    SaveMenuValue("FxOn", std::to_string(FxButton.Value()));
-    SaveMenuValue("HighScore", std::to_string(HighScoreButton.Value()));
-    SaveMenuValue("PauseOnStop", std::to_string(PauseOnStopButton.Value()));
+    MenuSettings::Save("OneButton", platform::BooleanText(modeOption[0].Value()));
+    MenuSettings::Save("MusicOn", std::to_string(MusicButton.Value()));
+    MenuSettings::Save("FxOn", std::to_string(FxButton.Value()));
+    MenuSettings::Save("HighScore", std::to_string(HighScoreButton.Value()));
+    MenuSettings::Save("PauseOnStop", std::to_string(PauseOnStopButton.Value()));
 }
 
 void MenuOptions::Form_MouseDown(std::int16_t, std::int16_t, float x, float y)
