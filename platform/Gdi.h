@@ -72,6 +72,12 @@ bool DeleteObject(Hgdiobj object);  // fails while the object is selected into a
 bool BitBlt(Hdc dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
             Hdc src, std::int32_t sx, std::int32_t sy, std::uint32_t rop);
 
+// Colour-keyed copy: as BitBlt with SRCCOPY, except that the destination keeps its pixel wherever
+// the source pixel (as GetPixel reads it) equals key. Reads the source from (sx, sy); allocates
+// nothing. False for an invalid context.
+bool TransparentBlt(Hdc dst, std::int32_t x, std::int32_t y, std::int32_t width,
+                    std::int32_t height, Hdc src, std::int32_t sx, std::int32_t sy, Color key);
+
 Color SetBkColor(Hdc dc, Color color);  // answers the old colour, ClrInvalid for a bad handle
 Color GetBkColor(Hdc dc);
 Color SetTextColor(Hdc dc, Color color);
