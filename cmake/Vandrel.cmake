@@ -22,3 +22,16 @@ function(vandrel_tests name dir)
                        DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST
                        PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
 endfunction()
+
+# vandrel_display_tests(NAME DIR DEPS...): a GoogleTest program of tests on real devices (a display,
+# an audio driver). They are labelled "display": the plain build runs them, the sanitizer run not.
+function(vandrel_display_tests name dir)
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  add_executable(${name} ${sources} ${PROJECT_SOURCE_DIR}/tests/TestMain.cpp)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
+  gtest_discover_tests(${name} WORKING_DIRECTORY ${VANDREL_PROGRAM_DIR}
+                       DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST
+                       PROPERTIES LABELS display)
+endfunction()
