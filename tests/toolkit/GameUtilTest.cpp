@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "AllocationCounter.h"
@@ -175,44 +177,50 @@ TEST(GameUtilTest, BlitTransparentGivesExactlyThePixelsOfTheMaskAlgorithm)
         platform::Rgb(12, 200, 7),    platform::Rgb(255, 0, 0),     platform::Rgb(0, 0, 254),
         platform::Rgb(128, 128, 128),
     };
+    const std::vector<platform::Color> bits = {0, 1};
     std::uniform_int_distribution<std::int32_t> size(1, 12);
-    std::uniform_int_distribution<std::int32_t> blockSize(0, 16);
+    std::uniform_int_distribution<std::int32_t> blockSize(-1, 16);
     std::uniform_int_distribution<std::int32_t> place(-10, 26);
     std::uniform_int_distribution<std::int32_t> anyColour(0, 0xFFFFFF);
-    for (int round = 0; round < 400; ++round) {
+    for (int round = 0; round < 600; ++round) {
+        // Mostly colour pictures on a colour window; now and then a monochrome side.
+        const bool monoSource = round % 10 == 7;
+        const bool monoDest = round % 10 == 9;
         const std::int32_t sw = size(random);
         const std::int32_t sh = size(random);
-        const platform::Bitmap source = RandomPicture(random, sw, sh, palette);
-        const platform::Bitmap background = RandomPicture(random, 24, 20, palette);
+        platform::Bitmap source = RandomPicture(random, sw, sh, monoSource ? bits : palette);
+        source.monochrome = monoSource;
+        platform::Bitmap background = RandomPicture(random, 24, 20, monoDest ? bits : palette);
+        background.monochrome = monoDest;
         platform::Color key = 0;
-        switch (round % 4) {
-        case 0:
-            key = static_cast<platform::Color>(source.pixels[0]);
-            break;
-        case 1:
-            key = palette[static_cast<std::size_t>(round / 4) % palette.size()];
-            break;
-        case 2:
-            key = anyColour(random);
-            break;
-        default:
-            key = static_cast<platform::Color>(source.pixels.back());
-            break;
+        switch (round % 5) {
+        case 0: key = static_cast<platform::Color>(source.pixels[0]); break;
+        case 1: key = palette[static_cast<std::size_t>(round / 5) % palette.size()]; break;
+        case 2: key = anyColour(random); break;
+        case 3: key = -1; break;  // a colour key read outside a picture
+        default: key = static_cast<platform::Color>(source.pixels.back()); break;
         }
         // Blocks are sometimes larger than the source, and lie partly outside the destination.
         const std::int32_t w = round % 3 == 0 ? sw : blockSize(random);
         const std::int32_t h = round % 3 == 0 ? sh : blockSize(random);
         const std::int32_t x = place(random);
         const std::int32_t y = place(random);
+        const platform::Color text = anyColour(random);
+        const platform::Color back = anyColour(random);
 
         const Hdc src = ContextOf(source);
         const Hdc expected = ContextOf(background);
         const Hdc actual = ContextOf(background);
+        platform::SetBkColor(src, back);
+        for (const Hdc dc : {expected, actual}) {
+            platform::SetTextColor(dc, text);
+            platform::SetBkColor(dc, back);
+        }
         MaskBlit(expected, x, y, w, h, src, key);
         GameUtil::BlitTransparent(actual, x, y, w, h, src, 5, 5, key);
         ExpectSamePixels(expected, actual,
                          "round " + std::to_string(round) + " key " + std::to_string(key));
-        EXPECT_EQ(platform::GetBkColor(src), platform::GetBkColor(expected));
+        EXPECT_EQ(platform::GetBkColor(src), back);
         EXPECT_EQ(platform::GetBkColor(actual), platform::GetBkColor(expected));
         for (Hdc dc : {src, expected, actual}) {
             GameUtil::DeleteDCImage(dc);
