@@ -2,7 +2,9 @@
 // and the colour-keyed copy. Every copy is clipped to both bitmaps and works row by row.
 #include <algorithm>
 #include <cstring>
-#if defined(__SSE2__)
+#if defined(__x86_64__)
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
@@ -116,49 +118,62 @@ Conversion ConversionFor(const Bitmap& dst, const Bitmap& src, const detail::DcS
 template <typename Rop>
 void CopyConverted(Bitmap& dst, const Bitmap& src, const Region& r, const Conversion& c, Rop rop)
 {
-    switch (c.kind) {
-    case Conversion::Kind::None:
+    if (c.kind == Conversion::Kind::None) {
         ForEachPixel(dst, src, r, rop);
-        break;
-    case Conversion::Kind::ColorToMono:
-        ForEachPixel(dst, src, r, [&](std::uint32_t d, std::uint32_t s) {
-            return rop(d, s == c.background ? 1u : 0u);
-        });
-        break;
-    case Conversion::Kind::MonoToColor:
-        ForEachPixel(dst, src, r, [&](std::uint32_t d, std::uint32_t s) {
-            return rop(d, s != 0 ? c.one : c.zero);
-        });
-        break;
+    } else {
+        ForEachPixel(dst, src, r,
+                     [&](std::uint32_t d, std::uint32_t s) { return rop(d, c.Apply(s)); });
     }
 }
 
-// One row of a colour-keyed copy between colour bitmaps, front to back. Four pixels at a time
-// where the processor allows: runs of figure pixels are stored without reading the destination,
-// runs of key pixels are skipped, and mixed groups are blended through a mask.
-void KeyedRow(std::uint32_t* d, const std::uint32_t* s, std::int32_t count, std::uint32_t key)
+// One row of a colour-keyed copy between colour bitmaps, front to back. Groups of pixels are
+// blended through a mask of the key pixels, which keeps the loop free of branches.
+void KeyedRowPortable(std::uint32_t* d, const std::uint32_t* s, std::int32_t count,
+                      std::uint32_t key)
 {
     std::int32_t i = 0;
 #if defined(__SSE2__)
     const __m128i keys = _mm_set1_epi32(static_cast<int>(key));
     for (; i + 4 <= count; i += 4) {
         const __m128i source = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+        const __m128i target = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
         const __m128i isKey = _mm_cmpeq_epi32(source, keys);
-        const int keyBytes = _mm_movemask_epi8(isKey);
-        if (keyBytes == 0) {
-            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), source);
-        } else if (keyBytes != 0xFFFF) {
-            const __m128i target = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + i));
-            _mm_storeu_si128(
-                reinterpret_cast<__m128i*>(d + i),
-                _mm_or_si128(_mm_and_si128(isKey, target), _mm_andnot_si128(isKey, source)));
-        }
+        _mm_storeu_si128(
+            reinterpret_cast<__m128i*>(d + i),
+            _mm_or_si128(_mm_and_si128(isKey, target), _mm_andnot_si128(isKey, source)));
     }
 #endif
     for (; i < count; ++i) {
         d[i] = s[i] == key ? d[i] : s[i];
     }
 }
+
+#if defined(__x86_64__)
+// The same, eight pixels at a time, on processors that have AVX2.
+__attribute__((target("avx2"))) void KeyedRowAvx2(std::uint32_t* d, const std::uint32_t* s,
+                                                  std::int32_t count, std::uint32_t key)
+{
+    const __m256i keys = _mm256_set1_epi32(static_cast<int>(key));
+    std::int32_t i = 0;
+    for (; i + 8 <= count; i += 8) {
+        const __m256i source = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+        const __m256i target = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(d + i));
+        const __m256i isKey = _mm256_cmpeq_epi32(source, keys);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + i),
+                            _mm256_blendv_epi8(source, target, isKey));
+    }
+    KeyedRowPortable(d + i, s + i, count - i, key);
+}
+
+using KeyedRowFunction = void (*)(std::uint32_t*, const std::uint32_t*, std::int32_t,
+                                  std::uint32_t);
+const KeyedRowFunction KeyedRow = [] {
+    __builtin_cpu_init(); // this runs among the static constructors
+    return __builtin_cpu_supports("avx2") ? KeyedRowAvx2 : KeyedRowPortable;
+}();
+#else
+constexpr auto* KeyedRow = &KeyedRowPortable;
+#endif
 
 void Fill(Bitmap& dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
           std::uint32_t value)
@@ -181,7 +196,7 @@ bool BitBlt(Hdc dst, std::int32_t x, std::int32_t y, std::int32_t width, std::in
     if (dstDc == nullptr) {
         return false;
     }
-    Bitmap& to = detail::FindBitmap(dstDc->bitmap)->bitmap;
+    Bitmap& to = dstDc->selected->bitmap;
     const std::uint32_t mask = to.monochrome ? 1u : 0x00FFFFFFu;
     if (rop == BLACKNESS || rop == WHITENESS) {
         Fill(to, x, y, width, height, rop == BLACKNESS ? 0u : mask);
@@ -191,7 +206,7 @@ bool BitBlt(Hdc dst, std::int32_t x, std::int32_t y, std::int32_t width, std::in
     if (srcDc == nullptr) {
         return false;
     }
-    const Bitmap& from = detail::FindBitmap(srcDc->bitmap)->bitmap;
+    const Bitmap& from = srcDc->selected->bitmap;
     Region r;
     if (!Clip(to, from, x, y, width, height, sx, sy, &r)) {
         return true;
@@ -241,8 +256,8 @@ bool TransparentBlt(Hdc dst, std::int32_t x, std::int32_t y, std::int32_t width,
     if (dstDc == nullptr || srcDc == nullptr) {
         return false;
     }
-    Bitmap& to = detail::FindBitmap(dstDc->bitmap)->bitmap;
-    const Bitmap& from = detail::FindBitmap(srcDc->bitmap)->bitmap;
+    Bitmap& to = dstDc->selected->bitmap;
+    const Bitmap& from = srcDc->selected->bitmap;
     Region r;
     if (!Clip(to, from, x, y, width, height, sx, sy, &r)) {
         return true;

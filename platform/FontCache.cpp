@@ -93,19 +93,12 @@ struct TextState {
     bool initFailed = false;
     std::vector<FontHandle> handles; // in handle order, as handles only grow
     std::vector<std::unique_ptr<LoadedFont>> fonts;
-
-    ~TextState()
-    {
-        fonts.clear();
-        if (initialised) {
-            TTF_Quit();
-        }
-    }
 };
 
+// Never destroyed, like the drawing tables: contexts may select fonts while the program ends.
 TextState& State()
 {
-    static TextState state;
+    static TextState& state = *new TextState;
     return state;
 }
 

@@ -21,9 +21,10 @@ struct Tables {
     std::unordered_map<Hgdiobj, BitmapObject> bitmaps;
 };
 
+// Never destroyed: windows that live until the program ends release their contexts during exit.
 Tables& State()
 {
-    static Tables tables;
+    static Tables& tables = *new Tables;
     return tables;
 }
 
@@ -91,9 +92,11 @@ Hdc CreateCompatibleDC(Hdc reference)
         detail::State().bitmaps.erase(bitmap);
         return 0;
     }
-    FindBitmap(bitmap)->selectedInto = dc;
+    auto* object = FindBitmap(bitmap);
+    object->selectedInto = dc;
     detail::DcState state;
     state.bitmap = bitmap;
+    state.selected = object;
     state.ownedBitmap = bitmap;
     state.font = detail::DefaultFont();
     detail::State().contexts.emplace(dc, state);
@@ -106,9 +109,7 @@ bool DeleteDC(Hdc dc)
     if (state == nullptr) {
         return false;
     }
-    if (auto* selected = FindBitmap(state->bitmap)) {
-        selected->selectedInto = 0;
-    }
+    state->selected->selectedInto = 0;
     if (state->ownedBitmap != 0) {
         detail::State().bitmaps.erase(state->ownedBitmap);
     }
@@ -190,9 +191,10 @@ Hgdiobj SelectObject(Hdc dc, Hgdiobj object)
     if (previous == object) {
         return previous;
     }
-    FindBitmap(previous)->selectedInto = 0;
+    state->selected->selectedInto = 0;
     bitmap->selectedInto = dc;
     state->bitmap = object;
+    state->selected = bitmap;
     if (previous == state->ownedBitmap) {
         state->ownedBitmap = 0; // the caller owns it now
     }
@@ -215,7 +217,7 @@ bool DeleteObject(Hgdiobj object)
 Bitmap* SelectedBitmap(Hdc dc)
 {
     const auto* state = FindDc(dc);
-    return state == nullptr ? nullptr : &FindBitmap(state->bitmap)->bitmap;
+    return state == nullptr ? nullptr : &state->selected->bitmap;
 }
 
 Color SetBkColor(Hdc dc, Color color)

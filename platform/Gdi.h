@@ -90,7 +90,9 @@ Color SetPixel(Hdc dc, std::int32_t x, std::int32_t y, Color color); // colour s
 bool IntersectRect(Rect* dst, const Rect* a, const Rect* b);
 
 // Pens: lines and boxes in a colour with a pen width. A box outline of width w is centred on the
-// given edges, as the original runtime's thick pens are (details in docs/architecture.md).
+// given edges, as the original runtime's thick pens are (details in docs/architecture.md): a pen
+// of width w through coordinate c covers c - w div 2 .. c - w div 2 + w - 1. Both ends and both
+// corners are included; FillBox fills x1..x2 by y1..y2.
 void DrawLine(Hdc dc, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
               Color color, std::int32_t penWidth);
 void DrawBox(Hdc dc, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,

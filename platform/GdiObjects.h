@@ -14,7 +14,8 @@ struct BitmapObject {
 };
 
 struct DcState {
-    Hbitmap bitmap = 0;      // always a valid bitmap handle while the context lives
+    Hbitmap bitmap = 0;               // always a valid bitmap handle while the context lives
+    BitmapObject* selected = nullptr; // its table entry (entries never move)
     Hbitmap ownedBitmap = 0; // the fresh context's own 1 x 1 bitmap until it is selected out
     Hgdiobj font = 0;
     Color backColor = Rgb(255, 255, 255);

@@ -5,26 +5,14 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <vector>
+
+#include "platform/AtomicFile.h"
+#include "platform/Paths.h"
 
 namespace platform {
 namespace {
-
-// Every picture path passes through here, so that it is resolved in one place.
-std::string ResolvedPath(std::string_view path)
-{
-    std::string resolved(path);
-    for (auto& c : resolved) {
-        c = c == '\\' ? '/' : c;
-    }
-    return resolved;
-}
 
 // The image library, started on first use and closed at exit.
 class ImageLibrary {
@@ -64,20 +52,20 @@ std::optional<Bitmap> FromSurface(SDL_Surface* loaded)
     return bitmap;
 }
 
-void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
+void PutLittleEndian(std::string& out, std::uint32_t value, int bytes)
 {
     for (int i = 0; i < bytes; ++i) {
-        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+        out.push_back(static_cast<char>(value >> (8 * i)));
     }
 }
 
-std::vector<std::uint8_t> BmpBytes(const Bitmap& bitmap)
+std::string BmpBytes(const Bitmap& bitmap)
 {
     const auto width = static_cast<std::uint32_t>(bitmap.width);
     const auto height = static_cast<std::uint32_t>(bitmap.height);
     const std::uint32_t stride = (width * 3 + 3) / 4 * 4;
     const std::uint32_t headers = 14 + 40;
-    std::vector<std::uint8_t> out;
+    std::string out;
     out.reserve(headers + static_cast<std::size_t>(stride) * height);
     out.push_back('B');
     out.push_back('M');
@@ -99,41 +87,13 @@ std::vector<std::uint8_t> BmpBytes(const Bitmap& bitmap)
         const auto* row = bitmap.Row(y);
         for (std::int32_t x = 0; x < bitmap.width; ++x) {
             const std::uint32_t pixel = bitmap.monochrome ? (row[x] != 0 ? 0xFFFFFFu : 0u) : row[x];
-            out.push_back(static_cast<std::uint8_t>(pixel >> 16)); // blue
-            out.push_back(static_cast<std::uint8_t>(pixel >> 8));  // green
-            out.push_back(static_cast<std::uint8_t>(pixel));       // red
+            out.push_back(static_cast<char>(pixel >> 16)); // blue
+            out.push_back(static_cast<char>(pixel >> 8));  // green
+            out.push_back(static_cast<char>(pixel));       // red
         }
-        out.insert(out.end(), stride - width * 3, 0);
+        out.append(stride - width * 3, '\0');
     }
     return out;
-}
-
-bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes)
-{
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const auto result = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (result < 0 && errno == EINTR) {
-            continue;
-        }
-        if (result <= 0) {
-            return false;
-        }
-        written += static_cast<std::size_t>(result);
-    }
-    return true;
-}
-
-// Makes a rename inside the file's folder durable.
-void SyncFolder(const std::string& file)
-{
-    const auto slash = file.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : file.substr(0, slash + 1);
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 } // namespace
@@ -141,7 +101,7 @@ void SyncFolder(const std::string& file)
 std::optional<Bitmap> LoadPicture(std::string_view path)
 {
     StartImageLibrary();
-    const auto file = ResolvedPath(path);
+    const auto file = ResolvePath(path);
     SDL_RWops* stream = SDL_RWFromFile(file.c_str(), "rb");
     if (stream == nullptr) {
         return std::nullopt;
@@ -168,24 +128,7 @@ bool SaveBitmapFile(const Bitmap& bitmap, std::string_view path)
             static_cast<std::size_t>(bitmap.width) * static_cast<std::size_t>(bitmap.height)) {
         return false;
     }
-    const auto bytes = BmpBytes(bitmap);
-    const auto file = ResolvedPath(path);
-    // Written beside the target and renamed over it once complete, so that a failed write leaves
-    // the old file as it was.
-    std::string temporary = file + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
-        return false;
-    }
-    bool ok = ::fchmod(fd, 0644) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporary.c_str(), file.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    SyncFolder(file);
-    return true;
+    return WriteFileAtomically(ResolvePath(path), BmpBytes(bitmap));
 }
 
 } // namespace platform

@@ -225,15 +225,17 @@ TEST_F(PictureTest, FailedSaveLeavesTheOldFileAndNoTemporary)
     EXPECT_EQ(FileCount(), 1u);
 }
 
-TEST_F(PictureTest, PathsWithBackslashesAreFound)
+TEST_F(PictureTest, PathsWithBackslashesAndOtherCapitalsAreFound)
 {
     Bitmap bitmap(1, 1);
     bitmap.pixels = {Blue};
     fs::create_directories(folder_ / "Gfx");
     ASSERT_TRUE(SaveBitmapFile(bitmap, (folder_ / "Gfx" / "one.bmp").string()));
-    const auto picture = LoadPicture(folder_.string() + "\\Gfx\\one.bmp");
-    ASSERT_TRUE(picture.has_value());
-    EXPECT_EQ(picture->pixels, (std::vector<std::uint32_t>{Blue}));
+    for (const char* name : {"\\Gfx\\one.bmp", "\\gfx\\ONE.bmp"}) {
+        const auto picture = LoadPicture(folder_.string() + name);
+        ASSERT_TRUE(picture.has_value()) << name;
+        EXPECT_EQ(picture->pixels, (std::vector<std::uint32_t>{Blue}));
+    }
 }
 
 TEST_F(PictureTest, MissingOrUnreadablePicturesAnswerNothing)
