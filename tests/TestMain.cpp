@@ -23,8 +23,8 @@ int main(int argc, char** argv)
     ::setenv("SDL_VIDEODRIVER", "dummy", 0);
     ::setenv("SDL_AUDIODRIVER", "dummy", 0);
     platform::virtualclock::Enable(true);
-    platform::headless::UseDevices(true);
     platform::headless::Install();
+    platform::headless::UseDevices(true);
     // The folder the tests start in holds the programs' data: it stands for the program folder.
     platform::SetProgramFolder(std::filesystem::current_path());
 
