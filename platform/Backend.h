@@ -4,10 +4,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/Display.h"
+#include "platform/FileDialog.h"
 #include "platform/Form.h"
 #include "platform/Gdi.h"
 
@@ -77,6 +80,13 @@ public:
     // Told of every ChangeDisplaySettingsA call and its answer (the headless backend records them).
     virtual void DisplayChangeAttempted(const DevMode& mode, std::uint32_t flags,
                                         std::int32_t result) = 0;
+
+    // Asked at every file dialog: true when the backend answers it without the chooser window (the
+    // headless backend from its script), with the name chosen, or nothing for a cancel.
+    virtual bool AnswerFileDialog(const OpenFileName&, bool /*save*/, std::optional<std::string>*)
+    {
+        return false;
+    }
 };
 
 // The backend in use: the SDL backend unless another was installed first.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Display.h"
+#include "platform/FileDialog.h"
 #include "platform/Form.h"
 #include "platform/Gdi.h"
 #include "platform/Input.h"
@@ -80,5 +81,18 @@ struct DisplayAttempt {
     std::int32_t result = 0;
 };
 const std::vector<DisplayAttempt>& DisplayAttempts();
+
+// File dialogs. Each answer queued is taken by the next GetOpenFileNameA or GetSaveFileNameA in
+// turn instead of the chooser window: a name as the user would type it (relative to the dialog's
+// first folder, or absolute; the default extension is added when it has none), or a cancel. With
+// none queued the chooser window shows, driven by the script like any window.
+void AnswerFileDialog(std::string_view name);
+void CancelFileDialog();
+struct FileDialogRecord {
+    bool save = false;
+    OpenFileName request; // as the program filled it in
+};
+// Every file dialog asked for so far.
+const std::vector<FileDialogRecord>& FileDialogs();
 
 } // namespace platform::headless

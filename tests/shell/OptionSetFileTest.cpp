@@ -18,13 +18,14 @@ using shelltest::Save;
 using shelltest::Setting;
 
 // The file of a fresh store, line by line.
-const char* const DefaultFile = "\"0\"\r\n\"1\"\r\n\"1\"\r\n\"0\"\r\n\"0\"\r\n"
-                                "\"easy\"\r\n\"50\"\r\n\"2\"\r\n\"50\"\r\n\"1\"\r\n\"1\"\r\n\"3\"\r\n"
-                                "\"easy\"\r\n\"110\"\r\n\"50\"\r\n\"1\"\r\n\"1\"\r\n\"3\"\r\n"
-                                "\"easy\"\r\n\"50\"\r\n\"45\"\r\n\"20\"\r\n\"1\"\r\n\"1\"\r\n"
-                                "\"easy\"\r\n\"1\"\r\n\"1\"\r\n"
-                                "\"easy\"\r\n\"50\"\r\n\"45\"\r\n\"1\"\r\n\"1\"\r\n\"3\"\r\n"
-                                "\"easy\"\r\n\"500\"\r\n\"40\"\r\n\"1\"\r\n\"1\"\r\n";
+const char* const DefaultFile =
+    "\"0\"\r\n\"1\"\r\n\"1\"\r\n\"0\"\r\n\"0\"\r\n"
+    "\"easy\"\r\n\"50\"\r\n\"2\"\r\n\"50\"\r\n\"1\"\r\n\"1\"\r\n\"3\"\r\n"
+    "\"easy\"\r\n\"110\"\r\n\"50\"\r\n\"1\"\r\n\"1\"\r\n\"3\"\r\n"
+    "\"easy\"\r\n\"50\"\r\n\"45\"\r\n\"20\"\r\n\"1\"\r\n\"1\"\r\n"
+    "\"easy\"\r\n\"1\"\r\n\"1\"\r\n"
+    "\"easy\"\r\n\"50\"\r\n\"45\"\r\n\"1\"\r\n\"1\"\r\n\"3\"\r\n"
+    "\"easy\"\r\n\"500\"\r\n\"40\"\r\n\"1\"\r\n\"1\"\r\n";
 
 std::string ReadText(const fs::path& path)
 {
@@ -120,9 +121,9 @@ TEST_F(OptionSetFileTest, AModeOtherThanEasyOrNormalLeavesTheKeyAsItWas)
     Save("Zentar", "Mode", "normal");
     OptionSetFile::Values values;
     values.fill("1");
-    values[18] = "hard";  // Tamblo
-    values[27] = "Easy";  // Zentar: the games compare exactly
-    values[33] = "easy";  // Quadrel
+    values[18] = "hard"; // Tamblo
+    values[27] = "Easy"; // Zentar: the games compare exactly
+    values[33] = "easy"; // Quadrel
     OptionSetFile::Store(values);
     EXPECT_EQ(Setting("Tamblo", "Mode"), "normal");
     EXPECT_EQ(Setting("Zentar", "Mode"), "normal");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 #include <map>
 
 #include "platform/Backend.h"
@@ -118,6 +119,18 @@ public:
         attempts_.push_back({mode, flags, result});
     }
 
+    bool AnswerFileDialog(const OpenFileName& request, bool save,
+                          std::optional<std::string>* answer) override
+    {
+        fileDialogs_.push_back({save, request});
+        if (fileAnswers_.empty()) {
+            return false;
+        }
+        *answer = std::move(fileAnswers_.front());
+        fileAnswers_.pop_front();
+        return true;
+    }
+
     void Add(std::int64_t atMs, const Event& event)
     {
         const auto after =
@@ -143,6 +156,8 @@ public:
                                 Mode(800, 600, 8)};
     std::int32_t desktopWidth_ = 1024;
     std::vector<DisplayAttempt> attempts_;
+    std::deque<std::optional<std::string>> fileAnswers_; // nothing: a cancel
+    std::vector<FileDialogRecord> fileDialogs_;
 
 private:
     std::int64_t NextRepeat() const
@@ -362,6 +377,19 @@ void SetDesktopWidth(std::int32_t width)
 const std::vector<DisplayAttempt>& DisplayAttempts()
 {
     return Active().attempts_;
+}
+
+void AnswerFileDialog(std::string_view name)
+{
+    Active().fileAnswers_.emplace_back(std::string(name));
+}
+void CancelFileDialog()
+{
+    Active().fileAnswers_.emplace_back(std::nullopt);
+}
+const std::vector<FileDialogRecord>& FileDialogs()
+{
+    return Active().fileDialogs_;
 }
 
 } // namespace platform::headless
