@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/Picture.h"
+#include "platform/Screenshot.h"
 #include "platform/WindowSystem.h"
 
 namespace platform::detail {
@@ -283,3 +284,28 @@ void ResetScreenWindow()
 }
 
 } // namespace platform::detail
+
+namespace platform {
+
+std::optional<Bitmap> CaptureActiveWindow()
+{
+    const Form* const form = detail::InputForm();
+    if (form == nullptr) {
+        return std::nullopt;
+    }
+    const Bitmap& screen = detail::ComposeScreen();
+    const Point origin = detail::ClientOrigin(*form);
+    Bitmap picture(form->ScaleWidth(), form->ScaleHeight());
+    for (std::int32_t y = 0; y < picture.height; ++y) {
+        const std::int32_t screenY = origin.y + y;
+        for (std::int32_t x = 0; x < picture.width; ++x) {
+            const std::int32_t screenX = origin.x + x;
+            const bool inside =
+                screenX >= 0 && screenY >= 0 && screenX < screen.width && screenY < screen.height;
+            picture.Row(y)[x] = inside ? screen.Row(screenY)[screenX] : 0;
+        }
+    }
+    return picture;
+}
+
+} // namespace platform

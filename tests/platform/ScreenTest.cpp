@@ -8,6 +8,7 @@
 #include "platform/Gdi.h"
 #include "platform/Headless.h"
 #include "platform/Input.h"
+#include "platform/Screenshot.h"
 
 namespace platform {
 namespace {
@@ -133,6 +134,29 @@ TEST_F(ScreenTest, TheDrawnCloseBoxClosesItsFormAsTheCloseBox)
     dialog.Show(ShowMode::Modal);
     EXPECT_FALSE(dialog.IsLoaded());
     EXPECT_EQ(dialog.lastUnloadMode, vbFormControlMenu);
+}
+
+TEST_F(ScreenTest, TheActiveWindowsPictureIsItsClientAreaAsShownWithControls)
+{
+    EXPECT_FALSE(CaptureActiveWindow().has_value());
+    Form game;
+    game.SetBackColor(White);
+    game.Show();
+    Form dialog;
+    dialog.SetClientSize(100, 50);
+    dialog.SetBackColor(Blue);
+    Swatch swatch(dialog);
+    swatch.Move(0, 0, 10, 10);
+    dialog.Show(ShowMode::Modeless, &game);
+    const auto picture = CaptureActiveWindow();
+    ASSERT_TRUE(picture.has_value());
+    EXPECT_EQ(picture->width, 100);
+    EXPECT_EQ(picture->height, 50);
+    EXPECT_EQ(static_cast<Color>(picture->Row(0)[0]), Red);
+    EXPECT_EQ(static_cast<Color>(picture->Row(49)[99]), Blue);
+    dialog.Unload();
+    EXPECT_EQ(CaptureActiveWindow()->width, 800);
+    game.Unload();
 }
 
 } // namespace
