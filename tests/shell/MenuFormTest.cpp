@@ -143,18 +143,6 @@ TEST_F(MenuFormTest, SevenSpacePressesFromAFreshStartEndOnTheTambloIcon)
     }
 }
 
-TEST_F(MenuFormTest, IconsLieInTwoRowsCentredOn245And445)
-{
-    Start();
-    const std::int32_t columns[] = {50, 300, 550};
-    for (std::size_t i = 0; i < 6; ++i) {
-        const SpriteClass& icon = menu.Icon(i);
-        ASSERT_GT(icon.Height, 0);
-        EXPECT_EQ(icon.X, columns[i % 3]);
-        EXPECT_EQ(icon.Y, (i < 3 ? 245 : 445) - icon.Height / 2);
-    }
-}
-
 TEST_F(MenuFormTest, TheOneButtonTimerScansEveryTwoSecondsButNotWhileTheOptionsAreOpen)
 {
     Save("Menu", "OneButton", "True");

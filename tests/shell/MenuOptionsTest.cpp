@@ -117,28 +117,6 @@ TEST_F(MenuOptionsTest, TheControlsShowTheMenuKeysAndUnreadableValuesShowTheirDe
     }
 }
 
-TEST_F(MenuOptionsTest, TheDialogIsLaidOutInTwoRowsOfSixtyPixelPictures)
-{
-    dialog.Show();
-    EXPECT_EQ(dialog.ScaleWidth(), 500);
-    EXPECT_EQ(dialog.ScaleHeight(), 180);
-    EXPECT_EQ(dialog.Caption(), "Vandrel");
-    const platform::Control* firstRow[] = {&dialog.modeOption[0],   &dialog.modeOption[1],
-                                           &dialog.MusicButton,     &dialog.FxButton,
-                                           &dialog.HighScoreButton, &dialog.PauseOnStopButton};
-    for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(firstRow[i]->Left(), 20 + 80 * static_cast<std::int32_t>(i)) << i;
-        EXPECT_EQ(firstRow[i]->Top(), 20);
-        EXPECT_EQ(firstRow[i]->Width(), 60);
-    }
-    EXPECT_EQ(dialog.LoadButton.Left(), 180);
-    EXPECT_EQ(dialog.SaveButton.Left(), 260);
-    EXPECT_EQ(dialog.LoadButton.Top(), 100);
-    EXPECT_EQ(dialog.CancelSprite.X, 20);
-    EXPECT_EQ(dialog.OkSprite.X, 420);
-    EXPECT_EQ(dialog.OkSprite.Y, 100);
-}
-
 TEST_F(MenuOptionsTest, OkWritesOneButtonAsAWordAndTheOtherKeysAsDigits)
 {
     dialog.Show();

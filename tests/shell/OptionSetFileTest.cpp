@@ -104,17 +104,6 @@ TEST_F(OptionSetFileTest, FilesThatCannotGiveAll38ValuesGiveNothing)
     EXPECT_FALSE(OptionSetFile::Read(folder_.string()).has_value()); // a folder
 }
 
-TEST_F(OptionSetFileTest, ValuesAreReadAsListItemsAndExtraLinesAreIgnored)
-{
-    WriteFile("bare.vdl", std::string("True,1\n0\n") + (DefaultFile + 15) + "\"extra\"\r\n");
-    const auto values = OptionSetFile::Read(File("bare.vdl"));
-    ASSERT_TRUE(values.has_value());
-    EXPECT_EQ((*values)[0], "True");
-    EXPECT_EQ((*values)[1], "1");
-    EXPECT_EQ((*values)[2], "0");
-    EXPECT_EQ((*values)[37], "1");
-}
-
 TEST_F(OptionSetFileTest, AModeOtherThanEasyOrNormalLeavesTheKeyAsItWas)
 {
     Save("Tamblo", "Mode", "normal");
@@ -140,11 +129,6 @@ TEST_F(OptionSetFileTest, AQuoteInsideAValueIsWrittenAsAnApostrophe)
     ASSERT_TRUE(values.has_value());
     EXPECT_EQ((*values)[13], "1'2");
     EXPECT_EQ((*values)[14], "50");
-}
-
-TEST_F(OptionSetFileTest, AFileThatCannotBeCreatedIsAFailure)
-{
-    EXPECT_FALSE(OptionSetFile::Write(File("no-such-folder/x.vdl")));
 }
 
 } // namespace
