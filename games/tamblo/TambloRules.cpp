@@ -29,7 +29,7 @@ constexpr double FallAcceleration = 175;     // pixels per second per second
 constexpr double FieldBottom = 485;          // the figure has left the field below ...
 constexpr double FieldRight = 805;           // ... or to the right of these
 constexpr int GhostDraws = 51;
-const platform::Color Blue = 0xFF0000;
+constexpr platform::Color Blue = 0xFF0000;
 
 bool AtRest(const SpriteClass& sprite)
 {
