@@ -72,6 +72,12 @@ bool DeleteObject(Hgdiobj object);  // fails while the object is selected into a
 bool BitBlt(Hdc dst, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
             Hdc src, std::int32_t sx, std::int32_t sy, std::uint32_t rop);
 
+// Colour-keyed copy: as BitBlt with SRCCOPY, except that the destination keeps its pixel wherever
+// the source pixel (as GetPixel reads it) equals key. Reads the source from (sx, sy); allocates
+// nothing. False for an invalid context.
+bool TransparentBlt(Hdc dst, std::int32_t x, std::int32_t y, std::int32_t width,
+                    std::int32_t height, Hdc src, std::int32_t sx, std::int32_t sy, Color key);
+
 Color SetBkColor(Hdc dc, Color color);  // answers the old colour, ClrInvalid for a bad handle
 Color GetBkColor(Hdc dc);
 Color SetTextColor(Hdc dc, Color color);
@@ -84,7 +90,9 @@ Color SetPixel(Hdc dc, std::int32_t x, std::int32_t y, Color color); // colour s
 bool IntersectRect(Rect* dst, const Rect* a, const Rect* b);
 
 // Pens: lines and boxes in a colour with a pen width. A box outline of width w is centred on the
-// given edges, as the original runtime's thick pens are (details in docs/architecture.md).
+// given edges, as the original runtime's thick pens are (details in docs/architecture.md): a pen
+// of width w through coordinate c covers c - w div 2 .. c - w div 2 + w - 1. Both ends and both
+// corners are included; FillBox fills x1..x2 by y1..y2.
 void DrawLine(Hdc dc, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
               Color color, std::int32_t penWidth);
 void DrawBox(Hdc dc, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
