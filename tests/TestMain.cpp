@@ -1,5 +1,5 @@
-// Test entry point: every test runs on the virtual clock with temporary settings and config folders,
-// never the user's own.
+// Test entry point: every test runs on the virtual clock and the headless backend, with temporary
+// settings and config folders, never the user's own.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -8,13 +8,14 @@
 #include <unistd.h>
 
 #include "platform/Clock.h"
+#include "platform/Headless.h"
 #include "platform/HeadlessDevices.h"
 #include "platform/Paths.h"
 
 int main(int argc, char** argv)
 {
-    const auto root = std::filesystem::temp_directory_path() /
-                      ("vandrel-tests-" + std::to_string(::getpid()));
+    const auto root =
+        std::filesystem::temp_directory_path() / ("vandrel-tests-" + std::to_string(::getpid()));
     std::filesystem::create_directories(root / "config");
     std::filesystem::create_directories(root / "runtime");
     ::setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
@@ -22,6 +23,7 @@ int main(int argc, char** argv)
     ::setenv("SDL_VIDEODRIVER", "dummy", 0);
     ::setenv("SDL_AUDIODRIVER", "dummy", 0);
     platform::virtualclock::Enable(true);
+    platform::headless::Install();
     platform::headless::UseDevices(true);
     // The folder the tests start in holds the programs' data: it stands for the program folder.
     platform::SetProgramFolder(std::filesystem::current_path());

@@ -1,0 +1,103 @@
+// Keyboard and pointer: virtual-key codes, shift and button masks, the key state of held keys and
+// the pointer position in screen coordinates (pixels of the 800 x 600 screen picture).
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+class Form;
+
+// Virtual-key codes. Letters are their upper-case codes and digits their character codes whatever
+// Shift or Caps Lock; the numeric keypad has codes of its own.
+inline constexpr std::int16_t vbKeyLButton = 1;
+inline constexpr std::int16_t vbKeyRButton = 2;
+inline constexpr std::int16_t vbKeyMButton = 4;
+inline constexpr std::int16_t vbKeyBack = 8;
+inline constexpr std::int16_t vbKeyTab = 9;
+inline constexpr std::int16_t vbKeyReturn = 13;
+inline constexpr std::int16_t vbKeyShift = 16;
+inline constexpr std::int16_t vbKeyControl = 17;
+inline constexpr std::int16_t vbKeyMenu = 18; // Alt
+inline constexpr std::int16_t vbKeyPause = 19;
+inline constexpr std::int16_t vbKeyCapital = 20; // Caps Lock
+inline constexpr std::int16_t vbKeyEscape = 27;
+inline constexpr std::int16_t vbKeySpace = 32;
+inline constexpr std::int16_t vbKeyPageUp = 33;
+inline constexpr std::int16_t vbKeyPageDown = 34;
+inline constexpr std::int16_t vbKeyEnd = 35;
+inline constexpr std::int16_t vbKeyHome = 36;
+inline constexpr std::int16_t vbKeyLeft = 37;
+inline constexpr std::int16_t vbKeyUp = 38;
+inline constexpr std::int16_t vbKeyRight = 39;
+inline constexpr std::int16_t vbKeyDown = 40;
+inline constexpr std::int16_t vbKeySnapshot = 44; // Print Screen
+inline constexpr std::int16_t vbKeyInsert = 45;
+inline constexpr std::int16_t vbKeyDelete = 46;
+inline constexpr std::int16_t vbKey0 = 48; // vbKey0 + n for digit n
+inline constexpr std::int16_t vbKeyA = 65; // vbKeyA + n for the n-th letter
+inline constexpr std::int16_t vbKeyG = 71;
+inline constexpr std::int16_t vbKeyM = 77;
+inline constexpr std::int16_t vbKeyS = 83;
+inline constexpr std::int16_t vbKeyZ = 90;
+inline constexpr std::int16_t vbKeyNumpad0 = 96; // vbKeyNumpad0 + n for keypad digit n
+inline constexpr std::int16_t vbKeyMultiply = 106;
+inline constexpr std::int16_t vbKeyAdd = 107;      // keypad +
+inline constexpr std::int16_t vbKeySubtract = 109; // keypad -
+inline constexpr std::int16_t vbKeyDecimal = 110;
+inline constexpr std::int16_t vbKeyDivide = 111;
+inline constexpr std::int16_t vbKeyF1 = 112; // vbKeyF1 + n - 1 for Fn, up to F12
+inline constexpr std::int16_t vbKeyF3 = 114;
+inline constexpr std::int16_t vbKeyF12 = 123;
+inline constexpr std::int16_t vbKeyNumlock = 144;
+inline constexpr std::int16_t vbKeyScrollLock = 145;
+// Punctuation keys of a US layout: ; = , - . / ` [ \ ] '
+inline constexpr std::int16_t vbKeySemicolon = 186;
+inline constexpr std::int16_t vbKeyEquals = 187;
+inline constexpr std::int16_t vbKeyComma = 188;
+inline constexpr std::int16_t vbKeyMinus = 189;
+inline constexpr std::int16_t vbKeyPeriod = 190;
+inline constexpr std::int16_t vbKeySlash = 191;
+inline constexpr std::int16_t vbKeyGrave = 192;
+inline constexpr std::int16_t vbKeyLeftBracket = 219;
+inline constexpr std::int16_t vbKeyBackslash = 220;
+inline constexpr std::int16_t vbKeyRightBracket = 221;
+inline constexpr std::int16_t vbKeyQuote = 222;
+
+// The shift argument of key and mouse handlers: the modifier keys held.
+inline constexpr std::int16_t vbShiftMask = 1;
+inline constexpr std::int16_t vbCtrlMask = 2;
+inline constexpr std::int16_t vbAltMask = 4;
+
+// The button argument of mouse handlers (a mask of the held buttons for a move).
+inline constexpr std::int16_t vbLeftButton = 1;
+inline constexpr std::int16_t vbRightButton = 2;
+inline constexpr std::int16_t vbMiddleButton = 4;
+
+// A held key repeats as further key-downs: the first repeat after the delay, then one per period.
+inline constexpr std::int32_t AutoRepeatDelayMs = 500;
+inline constexpr std::int32_t AutoRepeatPeriodMs = 33;
+
+// The state of a key as the delivered key events left it: a held key has bits &H8000 and &H1000
+// set; the low bit toggles at each press (not at repeats). Any code from 0 to 255 may be asked.
+// Before the first window is shown, Shift counts as held when the environment variable
+// VANDREL_WINDOWED is "1" (for people and tests that cannot hold a key while starting).
+std::int16_t GetKeyState(std::int32_t virtualKey);
+inline constexpr std::int16_t KeyStateHeld = static_cast<std::int16_t>(0x9000);
+inline constexpr std::int16_t KeyStateToggled = 0x0001;
+
+struct Point {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+// The pointer in screen coordinates.
+bool GetCursorPos(Point* point);
+// Moves the pointer; the move is posted as a pointer-move event, delivered as any other move.
+bool SetCursorPos(std::int32_t x, std::int32_t y);
+// Between a form's client coordinates and screen coordinates; false while the form is not loaded.
+bool ClientToScreen(const Form& form, Point* point);
+bool ScreenToClient(const Form& form, Point* point);
+
+} // namespace platform

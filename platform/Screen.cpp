@@ -1,0 +1,271 @@
+// The screen: every visible form composed into one 800 x 600 picture, framed when smaller than the
+// screen; which form takes input; the screen window's title, icon and pointer shape.
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "platform/Picture.h"
+#include "platform/WindowSystem.h"
+
+namespace platform::detail {
+namespace {
+
+constexpr Color DesktopColor = Rgb(0, 0, 0);
+constexpr Color FrameColor = Rgb(96, 96, 96);
+constexpr Color ActiveCaptionColor = Rgb(0, 0, 128);
+constexpr Color InactiveCaptionColor = Rgb(128, 128, 128);
+constexpr Color CaptionTextColor = Rgb(255, 255, 255);
+constexpr Color CloseBoxColor = Rgb(192, 192, 192);
+constexpr std::int32_t CloseBoxSize = 16;
+
+// A context with a bitmap of its own, released with it.
+class Canvas {
+public:
+    Canvas() = default;
+    ~Canvas()
+    {
+        if (dc_ != 0) {
+            SelectObject(dc_, original_);
+            DeleteObject(bitmap_);
+            DeleteDC(dc_);
+        }
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    Hdc Dc()
+    {
+        if (dc_ == 0) {
+            dc_ = CreateCompatibleDC(0);
+            bitmap_ = CreateCompatibleBitmap(0, ScreenWidth, ScreenHeight);
+            original_ = SelectObject(dc_, bitmap_);
+        }
+        return dc_;
+    }
+
+private:
+    Hdc dc_ = 0;
+    Hbitmap bitmap_ = 0;
+    Hgdiobj original_ = 0;
+};
+
+struct ScreenState {
+    Canvas screen;
+    Canvas scratch; // a framed form's client area with its controls painted over it
+    std::string title = "\x01";
+    std::string iconPath = "\x01";
+};
+
+ScreenState& State()
+{
+    static ScreenState state;
+    return state;
+}
+
+void DrawFrame(Hdc dc, const Form& form, bool active)
+{
+    const std::int32_t left = form.Left();
+    const std::int32_t top = form.Top();
+    const std::int32_t right = left + form.Width();
+    const std::int32_t bottom = top + form.Height();
+    FillBox(dc, left, top, right, bottom, FrameColor);
+    FillBox(dc, left + FrameWidth, top + FrameWidth, right - FrameWidth,
+            top + FrameWidth + CaptionHeight, active ? ActiveCaptionColor : InactiveCaptionColor);
+    const Rect box = CloseBoxRect(form);
+    FillBox(dc, box.left, box.top, box.right, box.bottom, CloseBoxColor);
+    DrawLine(dc, box.left + 4, box.top + 4, box.right - 5, box.bottom - 5, 0, 2);
+    DrawLine(dc, box.left + 4, box.bottom - 5, box.right - 5, box.top + 4, 0, 2);
+    if (!form.Caption().empty()) {
+        const Color oldColor = SetTextColor(dc, CaptionTextColor);
+        TextMetrics metrics;
+        GetTextMetrics(dc, &metrics);
+        TextOut(dc, left + FrameWidth + 4, top + FrameWidth + (CaptionHeight - metrics.height) / 2,
+                form.Caption());
+        SetTextColor(dc, oldColor);
+    }
+}
+
+bool HasShownControls(const Form& form)
+{
+    return std::any_of(form.Controls().begin(), form.Controls().end(),
+                       [](const Control* control) { return control->IsShown(); });
+}
+
+// Controls are painted container before contents, then in the order they were created.
+void PaintControls(Form& form, Hdc dc)
+{
+    std::int32_t maxDepth = 0;
+    for (Control* control : form.Controls()) {
+        std::int32_t depth = 0;
+        for (const Control* c = control->Container(); c != nullptr; c = c->Container()) {
+            ++depth;
+        }
+        maxDepth = std::max(maxDepth, depth);
+    }
+    for (std::int32_t level = 0; level <= maxDepth; ++level) {
+        for (Control* control : form.Controls()) {
+            std::int32_t depth = 0;
+            for (const Control* c = control->Container(); c != nullptr; c = c->Container()) {
+                ++depth;
+            }
+            if (depth == level && control->IsShown()) {
+                const Rect rect = control->ClientRect();
+                FormAccess::Paint(*control, dc, rect.left, rect.top);
+            }
+        }
+    }
+}
+
+} // namespace
+
+void MarkDirty()
+{
+    System().screenDirty = true;
+}
+
+Point ClientOrigin(const Form& form)
+{
+    if (form.FillsScreen()) {
+        return {0, 0};
+    }
+    return {form.Left() + FrameWidth, form.Top() + FrameWidth + CaptionHeight};
+}
+
+Rect CloseBoxRect(const Form& form)
+{
+    if (form.FillsScreen()) {
+        return {};
+    }
+    const std::int32_t right = form.Left() + form.Width() - FrameWidth - 2;
+    const std::int32_t top = form.Top() + FrameWidth + (CaptionHeight - CloseBoxSize) / 2;
+    return {right - CloseBoxSize, top, right, top + CloseBoxSize};
+}
+
+Form* FormAt(Point point)
+{
+    const auto& zOrder = System().zOrder;
+    for (auto it = zOrder.rbegin(); it != zOrder.rend(); ++it) {
+        const Form& form = **it;
+        if (point.x >= form.Left() && point.x < form.Left() + form.Width() &&
+            point.y >= form.Top() && point.y < form.Top() + form.Height()) {
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+bool TakesInput(const Form& form)
+{
+    const WindowSystem& system = System();
+    if (system.modalStack.empty()) {
+        return true;
+    }
+    const Form* const modal = system.modalStack.back();
+    const auto modalAt = std::find(system.zOrder.begin(), system.zOrder.end(), modal);
+    const auto formAt = std::find(system.zOrder.begin(), system.zOrder.end(), &form);
+    if (modalAt == system.zOrder.end()) {
+        return true;
+    }
+    return formAt != system.zOrder.end() && formAt >= modalAt;
+}
+
+Form* InputForm()
+{
+    const auto& zOrder = System().zOrder;
+    for (auto it = zOrder.rbegin(); it != zOrder.rend(); ++it) {
+        if ((*it)->Enabled() && TakesInput(**it)) {
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+const Bitmap& ComposeScreen()
+{
+    ScreenState& state = State();
+    const Hdc screen = state.screen.Dc();
+    FillBox(screen, 0, 0, ScreenWidth, ScreenHeight, DesktopColor);
+    const Form* const input = InputForm();
+    for (Form* form : System().zOrder) {
+        if (!form->FillsScreen()) {
+            DrawFrame(screen, *form, form == input);
+        }
+        const Point origin = ClientOrigin(*form);
+        if (HasShownControls(*form)) {
+            const Hdc scratch = state.scratch.Dc();
+            BitBlt(scratch, 0, 0, form->ScaleWidth(), form->ScaleHeight(), form->hDC(), 0, 0,
+                   SRCCOPY);
+            PaintControls(*form, scratch);
+            BitBlt(screen, origin.x, origin.y, form->ScaleWidth(), form->ScaleHeight(), scratch, 0,
+                   0, SRCCOPY);
+        } else {
+            BitBlt(screen, origin.x, origin.y, form->ScaleWidth(), form->ScaleHeight(), form->hDC(),
+                   0, 0, SRCCOPY);
+        }
+    }
+    return *SelectedBitmap(screen);
+}
+
+void PresentScreen(bool fromRefresh)
+{
+    backend::Backend& backend = backend::Current();
+    System().screenDirty = false;
+    if (backend.WantsPicture()) {
+        backend.Present(ComposeScreen(), fromRefresh);
+    } else {
+        static const Bitmap none;
+        backend.Present(none, fromRefresh);
+    }
+}
+
+void PresentIfDirty()
+{
+    if (System().screenDirty) {
+        PresentScreen(false);
+    }
+}
+
+void UpdateScreenWindow()
+{
+    const auto& zOrder = System().zOrder;
+    const Form* top = nullptr;
+    for (auto it = zOrder.rbegin(); it != zOrder.rend() && top == nullptr; ++it) {
+        if ((*it)->FillsScreen()) {
+            top = *it;
+        }
+    }
+    if (top == nullptr && !zOrder.empty()) {
+        top = zOrder.back();
+    }
+    ScreenState& state = State();
+    const std::string title = top == nullptr || top->Caption().empty() ? "Vandrel" : top->Caption();
+    if (title != state.title) {
+        state.title = title;
+        backend::Current().SetTitle(title);
+    }
+    const std::string iconPath = top == nullptr ? std::string() : top->Icon();
+    if (iconPath != state.iconPath) {
+        state.iconPath = iconPath;
+        const std::optional<Bitmap> icon = iconPath.empty() ? std::nullopt : LoadPicture(iconPath);
+        backend::Current().SetIcon(icon ? &*icon : nullptr);
+    }
+}
+
+void UpdatePointerShape()
+{
+    WindowSystem& system = System();
+    const Form* form = system.captureForm != nullptr ? system.captureForm : FormAt(system.pointer);
+    const MousePointer shape = form == nullptr ? MousePointer::Default : form->GetMousePointer();
+    if (shape != system.shownPointer) {
+        system.shownPointer = shape;
+        backend::Current().SetPointerShape(shape);
+    }
+}
+
+void ResetScreenWindow()
+{
+    State().title = "\x01";
+    State().iconPath = "\x01";
+}
+
+} // namespace platform::detail

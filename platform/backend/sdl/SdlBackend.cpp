@@ -1,0 +1,382 @@
+// The SDL backend: one window showing the 800 x 600 screen picture (in full screen scaled and
+// letterboxed), presents paced by the display's refresh, input mapped to virtual-key codes.
+#include <SDL.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+#include <string>
+
+#include "platform/Backend.h"
+#include "platform/Clock.h"
+#include "platform/Input.h"
+#include "platform/backend/sdl/SdlKeys.h"
+
+namespace platform::backend {
+namespace {
+
+constexpr std::int32_t DefaultRefreshHz = 60;
+
+std::uint32_t BitsOf(std::uint32_t format)
+{
+    // A 24-bit X visual keeps its pixels in 32 bits, as the desktop's own depth says.
+    const std::uint32_t bits = SDL_BITSPERPIXEL(format);
+    return bits == 24 ? 32 : bits;
+}
+
+DevMode Mode(std::uint32_t width, std::uint32_t height, std::uint32_t bits, std::uint32_t hz)
+{
+    return DevMode{bits, width, height, hz,
+                   DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY};
+}
+
+// Decodes UTF-8 text into the characters of the 8-bit character set; others are dropped.
+template <typename Emit> void ForEachCharacter(const char* text, Emit emit)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(text);
+    while (*p != 0) {
+        std::uint32_t code = *p;
+        std::int32_t extra = 0;
+        if (code >= 0xF0) {
+            code &= 0x07;
+            extra = 3;
+        } else if (code >= 0xE0) {
+            code &= 0x0F;
+            extra = 2;
+        } else if (code >= 0xC0) {
+            code &= 0x1F;
+            extra = 1;
+        }
+        ++p;
+        for (; extra > 0 && (*p & 0xC0) == 0x80; --extra, ++p) {
+            code = (code << 6) | (*p & 0x3F);
+        }
+        if (code >= 32 && code < 256 && code != 127) {
+            emit(static_cast<std::int16_t>(code));
+        }
+    }
+}
+
+class SdlBackend final : public Backend {
+public:
+    SdlBackend() = default;
+    ~SdlBackend() override
+    {
+        for (SDL_Cursor* cursor : cursors_) {
+            if (cursor != nullptr) {
+                SDL_FreeCursor(cursor);
+            }
+        }
+        if (texture_ != nullptr) {
+            SDL_DestroyTexture(texture_);
+        }
+        if (renderer_ != nullptr) {
+            SDL_DestroyRenderer(renderer_);
+        }
+        if (window_ != nullptr) {
+            SDL_DestroyWindow(window_);
+        }
+        if (video_) {
+            SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        }
+    }
+    SdlBackend(const SdlBackend&) = delete;
+    SdlBackend& operator=(const SdlBackend&) = delete;
+
+    void Poll(EventQueue& queue) override
+    {
+        Video();
+        SDL_Event event;
+        while (SDL_PollEvent(&event) != 0) {
+            Translate(event, queue);
+        }
+    }
+
+    void Wait(std::int64_t untilMs) override
+    {
+        Video();
+        if (untilMs < 0) {
+            SDL_WaitEvent(nullptr);
+            return;
+        }
+        const std::int64_t timeout = untilMs - NowMs();
+        if (timeout > 0) {
+            SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<std::int64_t>(timeout, 1000)));
+        }
+    }
+
+    bool WantsPicture() const override { return true; }
+
+    void Present(const Bitmap& screen, bool) override
+    {
+        Window();
+        SDL_UpdateTexture(texture_, nullptr, screen.pixels.data(),
+                          static_cast<int>(screen.width * sizeof(std::uint32_t)));
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+        // Never sooner than the display's refresh period, whether or not vsync waits as well.
+        const std::int64_t earliest = lastPresentMs_ + periodMs_ - (vsync_ ? 2 : 0);
+        const std::int64_t now = NowMs();
+        if (now < earliest) {
+            SDL_Delay(static_cast<std::uint32_t>(earliest - now));
+        }
+        SDL_RenderPresent(renderer_);
+        lastPresentMs_ = NowMs();
+    }
+
+    void WarpPointer(std::int32_t x, std::int32_t y) override
+    {
+        if (window_ == nullptr) {
+            return;
+        }
+        int windowX = x;
+        int windowY = y;
+        SDL_RenderLogicalToWindow(renderer_, static_cast<float>(x), static_cast<float>(y), &windowX,
+                                  &windowY);
+        SDL_WarpMouseInWindow(window_, windowX, windowY);
+    }
+
+    void SetPointerShape(MousePointer shape) override
+    {
+        shape_ = shape;
+        if (window_ == nullptr) {
+            return;
+        }
+        std::size_t slot = 0;
+        SDL_SystemCursor id = SDL_SYSTEM_CURSOR_ARROW;
+        if (shape == MousePointer::Crosshair) {
+            slot = 1;
+            id = SDL_SYSTEM_CURSOR_CROSSHAIR;
+        } else if (shape == MousePointer::Hourglass) {
+            slot = 2;
+            id = SDL_SYSTEM_CURSOR_WAIT;
+        }
+        if (cursors_[slot] == nullptr) {
+            cursors_[slot] = SDL_CreateSystemCursor(id);
+        }
+        if (cursors_[slot] != nullptr) {
+            SDL_SetCursor(cursors_[slot]);
+        }
+    }
+
+    void SetTitle(std::string_view title) override
+    {
+        title_ = title;
+        if (window_ != nullptr) {
+            SDL_SetWindowTitle(window_, title_.c_str());
+        }
+    }
+
+    void SetIcon(const Bitmap* icon) override
+    {
+        icon_ = icon != nullptr ? *icon : Bitmap();
+        ApplyIcon();
+    }
+
+    bool ShiftHeldNow() override
+    {
+        Video();
+        SDL_PumpEvents();
+        return (SDL_GetModState() & KMOD_SHIFT) != 0;
+    }
+
+    DevMode DesktopMode() override
+    {
+        Video();
+        SDL_DisplayMode mode;
+        if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
+            return Mode(ScreenWidth, ScreenHeight, 32, DefaultRefreshHz);
+        }
+        return Mode(static_cast<std::uint32_t>(mode.w), static_cast<std::uint32_t>(mode.h),
+                    BitsOf(mode.format),
+                    static_cast<std::uint32_t>(mode.refresh_rate > 0 ? mode.refresh_rate
+                                                                     : DefaultRefreshHz));
+    }
+
+    std::vector<DevMode> DisplayModes() override
+    {
+        const DevMode desktop = DesktopMode();
+        std::vector<DevMode> modes{desktop};
+        for (const std::uint32_t bits : {32U, 16U, 8U}) {
+            const DevMode mode = Mode(ScreenWidth, ScreenHeight, bits, desktop.dmDisplayFrequency);
+            if (!(mode == desktop)) {
+                modes.push_back(mode);
+            }
+        }
+        return modes;
+    }
+
+    void SetFullScreen(bool on) override
+    {
+        fullScreen_ = on;
+        if (window_ == nullptr) {
+            return;
+        }
+        SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        if (!on) {
+            SDL_SetWindowSize(window_, ScreenWidth, ScreenHeight);
+        }
+    }
+
+    std::int32_t DesktopWidth() override
+    {
+        return static_cast<std::int32_t>(DesktopMode().dmPelsWidth);
+    }
+
+    void DisplayChangeAttempted(const DevMode&, std::uint32_t, std::int32_t) override {}
+
+private:
+    void Video()
+    {
+        if (video_) {
+            return;
+        }
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+        SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+            std::fprintf(stderr, "vandrel: cannot open the screen: %s\n", SDL_GetError());
+            std::exit(1);
+        }
+        video_ = true;
+    }
+
+    void Window()
+    {
+        if (window_ != nullptr) {
+            return;
+        }
+        Video();
+        const std::uint32_t flags = fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+        window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                   ScreenWidth, ScreenHeight, flags);
+        if (window_ == nullptr) {
+            std::fprintf(stderr, "vandrel: cannot open the screen window: %s\n", SDL_GetError());
+            std::exit(1);
+        }
+        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
+        if (renderer_ == nullptr) {
+            renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+        }
+        if (renderer_ == nullptr) {
+            std::fprintf(stderr, "vandrel: cannot draw in the screen window: %s\n", SDL_GetError());
+            std::exit(1);
+        }
+        SDL_RendererInfo info;
+        vsync_ = SDL_GetRendererInfo(renderer_, &info) == 0 &&
+                 (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+        SDL_DisplayMode mode;
+        std::int32_t hz = DefaultRefreshHz;
+        if (SDL_GetWindowDisplayMode(window_, &mode) == 0 && mode.refresh_rate > 0) {
+            hz = mode.refresh_rate;
+        }
+        periodMs_ = (1000 + hz - 1) / hz;
+        SDL_RenderSetLogicalSize(renderer_, ScreenWidth, ScreenHeight);
+        // The screen picture's pixels are 0x00BBGGRR, which SDL calls XBGR8888.
+        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_XBGR8888,
+                                     SDL_TEXTUREACCESS_STREAMING, ScreenWidth, ScreenHeight);
+        if (texture_ == nullptr) {
+            std::fprintf(stderr, "vandrel: cannot draw in the screen window: %s\n", SDL_GetError());
+            std::exit(1);
+        }
+        ApplyIcon();
+        SetPointerShape(shape_);
+    }
+
+    void ApplyIcon()
+    {
+        if (window_ == nullptr || icon_.width <= 0 || icon_.height <= 0 || icon_.monochrome) {
+            return;
+        }
+        SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+            icon_.pixels.data(), icon_.width, icon_.height, 32,
+            static_cast<int>(icon_.width * sizeof(std::uint32_t)), SDL_PIXELFORMAT_XBGR8888);
+        if (surface != nullptr) {
+            SDL_SetWindowIcon(window_, surface);
+            SDL_FreeSurface(surface);
+        }
+    }
+
+    void Translate(const SDL_Event& event, EventQueue& queue)
+    {
+        switch (event.type) {
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            const std::int16_t key = sdl::VirtualKey(event.key.keysym.sym);
+            if (key == 0) {
+                return;
+            }
+            if (event.type == SDL_KEYDOWN) {
+                held_.insert(key);
+                queue.Push(Event{EventKind::KeyDown, key, 0, 0, event.key.repeat != 0});
+            } else {
+                held_.erase(key);
+                queue.Push(Event{EventKind::KeyUp, key, 0, 0, false});
+            }
+            return;
+        }
+        case SDL_TEXTINPUT:
+            ForEachCharacter(event.text.text, [&queue](std::int16_t character) {
+                queue.Push(Event{EventKind::Char, character, 0, 0, false});
+            });
+            return;
+        case SDL_MOUSEMOTION:
+            queue.Push(Event{EventKind::MouseMove, 0, event.motion.x, event.motion.y, false});
+            return;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            const std::int16_t button = sdl::ButtonMask(event.button.button);
+            if (button != 0) {
+                queue.Push(Event{event.type == SDL_MOUSEBUTTONDOWN ? EventKind::MouseDown
+                                                                   : EventKind::MouseUp,
+                                 button, event.button.x, event.button.y, false});
+            }
+            return;
+        }
+        case SDL_QUIT:
+            queue.Push(Event{EventKind::Close, 0, 0, 0, false});
+            return;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                // Keys released while another window has the keyboard would stay held.
+                for (const std::int16_t key : held_) {
+                    queue.Push(Event{EventKind::KeyUp, key, 0, 0, false});
+                }
+                held_.clear();
+            } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                       event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                       event.window.event == SDL_WINDOWEVENT_RESTORED) {
+                queue.Push(Event{EventKind::Expose, 0, 0, 0, false});
+            }
+            return;
+        default:
+            return;
+        }
+    }
+
+    bool video_ = false;
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    std::array<SDL_Cursor*, 3> cursors_{};
+    std::set<std::int16_t> held_;
+    std::string title_ = "Vandrel";
+    Bitmap icon_;
+    MousePointer shape_ = MousePointer::Default;
+    bool fullScreen_ = false;
+    bool vsync_ = false;
+    std::int64_t periodMs_ = 1000 / DefaultRefreshHz;
+    std::int64_t lastPresentMs_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<Backend> CreateSdl()
+{
+    return std::make_unique<SdlBackend>();
+}
+
+} // namespace platform::backend
