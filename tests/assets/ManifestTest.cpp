@@ -1,0 +1,379 @@
+// Every picture, sound and tune the programs load: present in the program folder, readable by the
+// platform's loaders, of the size the code relies on, with colour keys where the figures need them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "games/tamblo/TambloTiles.h"
+#include "platform/MediaFile.h"
+#include "platform/Paths.h"
+#include "platform/Picture.h"
+
+namespace {
+
+enum class Key { None, Corner, Centre };
+
+struct PictureEntry {
+    std::string path;
+    int width;
+    int height;
+    Key key;
+};
+
+// The pictures, with the paths as the programs spell them.
+std::vector<PictureEntry> Pictures()
+{
+    std::vector<PictureEntry> list = {
+        {"gfx\\icon\\icon.ico", 32, 32, Key::None},
+        {"Gfx\\Panel\\panel.gif", 800, 120, Key::None},
+        {"Gfx\\Panel\\border.gif", 800, 8, Key::None},
+        {"Gfx\\Buttons\\stopbutton.gif", 60, 60, Key::Corner},
+        {"Gfx\\Buttons\\optionsbutton.gif", 60, 60, Key::Corner},
+        {"Gfx\\Buttons\\optionsStopButton.gif", 60, 60, Key::Corner},
+        {"Gfx\\Buttons\\optionsOkButton.gif", 60, 60, Key::Corner},
+        {"Gfx\\Buttons\\easyModeButton.gif", 60, 60, Key::None},
+        {"Gfx\\Buttons\\normalModeButton.gif", 60, 60, Key::None},
+        {"Gfx\\Buttons\\musicOffButton.gif", 60, 60, Key::None},
+        {"Gfx\\Buttons\\musicOnButton.gif", 60, 60, Key::None},
+        {"Gfx\\Buttons\\fxOffButton.gif", 60, 60, Key::None},
+        {"Gfx\\Buttons\\fxOnButton.gif", 60, 60, Key::None},
+        {"Gfx\\Buttons\\oneButton.gif", 60, 60, Key::None},
+        {"Gfx\\Buttons\\twoButtons.gif", 60, 60, Key::None},
+        {"Gfx\\Buttons\\highscoreOffButton.gif", 60, 60, Key::None},
+        {"Gfx\\Buttons\\highscoreOnButton.gif", 60, 60, Key::None},
+        {"Gfx\\Buttons\\pauseOnStopOffButton.gif", 60, 60, Key::None},
+        {"Gfx\\Buttons\\pauseOnStopOnButton.gif", 60, 60, Key::None},
+        {"Gfx\\Buttons\\importButton.gif", 40, 40, Key::None},
+        {"Gfx\\Buttons\\exportButton.gif", 40, 40, Key::None},
+        {"Gfx\\Buttons\\nameOkButton.gif", 60, 60, Key::None},
+        {"Gfx\\Buttons\\resetScoresButton.gif", 60, 60, Key::None},
+        {"Gfx\\Menu\\background.jpg", 800, 600, Key::None},
+        {"Gfx\\Menu\\highscoreBackground.jpg", 800, 600, Key::None},
+        {"Gfx\\Menu\\splash.jpg", 400, 300, Key::None},
+        {"Gfx\\Menu\\innerFrame.gif", 158, 158, Key::None},
+        {"Gfx\\Menu\\frame.gif", 184, 184, Key::Centre},
+        {"Gfx\\Tamblo\\gulpoSmile.gif", 200, 200, Key::Corner},
+        {"Gfx\\Tamblo\\gulpoSad.gif", 200, 200, Key::Corner},
+        {"Gfx\\Tamblo\\tambloSpeedImage.gif", 60, 60, Key::None},
+        {"Gfx\\Tamblo\\ghostSpeedImage.gif", 60, 60, Key::None},
+        {"Gfx\\Tamblo\\maxNumGhostsImage.gif", 60, 60, Key::None},
+        {"Gfx\\Zentar\\ship.gif", 60, 40, Key::Corner},
+        {"Gfx\\Zentar\\shot.gif", 6, 16, Key::Corner},
+        {"Gfx\\Zentar\\explosion.gif", 60, 60, Key::Corner},
+        {"Gfx\\Zentar\\flower.gif", 16, 16, Key::Corner},
+        {"Gfx\\Zentar\\Backgrounds\\simpleBg0.gif", 800, 600, Key::None},
+        {"Gfx\\Zentar\\Backgrounds\\simpleBg1.gif", 800, 600, Key::None},
+        {"Gfx\\Zentar\\shipSpeedImage.gif", 62, 62, Key::None},
+        {"Gfx\\Zentar\\alienSpeedImage.gif", 62, 62, Key::None},
+    };
+    for (const char* game :
+         {"tambloIcon", "zentarIcon", "lupidoIcon", "krevinIcon", "morvexIcon", "quadrelIcon"}) {
+        list.push_back({std::string("Gfx\\Menu\\") + game + ".gif", 150, 150, Key::None});
+    }
+    for (int i = 0; i < 27; ++i) {
+        list.push_back({"Gfx\\Common\\Backgrounds\\background" + std::to_string(i) + ".jpg", 800,
+                        600, Key::None});
+    }
+    for (const auto& [mode, size] : {std::pair<std::string, int>{"easy", 60}, {"normal", 40}}) {
+        for (int id = 0; id < tamblo::TileCount; ++id) {
+            list.push_back({"Gfx\\Tamblo\\" + mode + "\\Tiles\\" + std::to_string(id) + ".gif",
+                            size, size, Key::None});
+        }
+        for (const char* frame : {"0", "01", "1", "11", "2", "21", "3", "31"}) {
+            list.push_back(
+                {"Gfx\\Tamblo\\" + mode + "\\Gulpo\\" + frame + ".gif", size, size, Key::Corner});
+        }
+        for (int ghost = 0; ghost < 5; ++ghost) {
+            list.push_back(
+                {"Gfx\\Tamblo\\" + mode + "\\Ghosts\\ghost" + std::to_string(ghost) + ".gif", size,
+                 size, Key::Corner});
+        }
+        for (int type = 0; type < 27; ++type) {
+            list.push_back({"Gfx\\Zentar\\" + mode + "\\alien" + (type < 10 ? "0" : "") +
+                                std::to_string(type) + ".gif",
+                            size, size, Key::Corner});
+        }
+        for (int look = 0; look < 3; ++look) {
+            list.push_back({"Gfx\\Zentar\\" + mode + "\\explosion" + std::to_string(look) + ".gif",
+                            size, size, Key::Corner});
+        }
+    }
+    for (int i = 0; i < 4; ++i) {
+        list.push_back({"Gfx\\Zentar\\optionbg" + std::to_string(i) + ".gif", 60, 60, Key::None});
+    }
+    return list;
+}
+
+std::uint32_t Pixel(const platform::Bitmap& b, int x, int y)
+{
+    return b.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(b.width) +
+                    static_cast<std::size_t>(x)];
+}
+
+int ColourDistance(std::uint32_t a, std::uint32_t b)
+{
+    int sum = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        sum +=
+            std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
+    }
+    return sum;
+}
+
+std::optional<platform::Bitmap> Load(const std::string& path)
+{
+    return platform::LoadPicture(path);
+}
+
+TEST(ManifestTest, EveryPictureLoadsWithTheSizeTheCodeExpects)
+{
+    for (const auto& entry : Pictures()) {
+        SCOPED_TRACE(entry.path);
+        const auto picture = Load(entry.path);
+        ASSERT_TRUE(picture.has_value());
+        EXPECT_EQ(picture->width, entry.width);
+        EXPECT_EQ(picture->height, entry.height);
+    }
+}
+
+TEST(ManifestTest, SizesThatFollowFromOtherPicturesAgree)
+{
+    const auto ship = Load("Gfx\\Zentar\\ship.gif");
+    const auto explosion = Load("Gfx\\Zentar\\explosion.gif");
+    ASSERT_TRUE(ship && explosion);
+    EXPECT_EQ(explosion->width, ship->width);
+    EXPECT_EQ(explosion->height, ship->height + 20);
+
+    const auto icon = Load("Gfx\\Menu\\tambloIcon.gif");
+    const auto inner = Load("Gfx\\Menu\\innerFrame.gif");
+    const auto frame = Load("Gfx\\Menu\\frame.gif");
+    ASSERT_TRUE(icon && inner && frame);
+    EXPECT_LE(icon->width, 229);
+    EXPECT_LE(icon->height, 166);
+    EXPECT_EQ(inner->width, icon->width + 8);
+    EXPECT_EQ(inner->height, icon->height + 8);
+    EXPECT_EQ(frame->width, icon->width + 34);
+    EXPECT_EQ(frame->height, icon->height + 34);
+}
+
+// The collision test counts every pixel that is not exactly the key as solid: the figure's middle
+// must be solid, and no pixel may come close to the key without being it (no edge blended into
+// the key, no palette drift).
+TEST(ManifestTest, KeyedPicturesKeepTheirKeyOutOfTheFigure)
+{
+    for (const auto& entry : Pictures()) {
+        if (entry.key != Key::Corner) {
+            continue;
+        }
+        SCOPED_TRACE(entry.path);
+        const auto picture = Load(entry.path);
+        ASSERT_TRUE(picture.has_value());
+        const std::uint32_t key = Pixel(*picture, 0, 0);
+        const int cx = picture->width / 2;
+        const int cy = picture->height / 2;
+        for (int y = cy - 1; y <= cy + 1; ++y) {
+            for (int x = cx - 1; x <= cx + 1; ++x) {
+                EXPECT_NE(Pixel(*picture, x, y), key) << "at " << x << ", " << y;
+            }
+        }
+        int keyPixels = 0;
+        for (std::uint32_t p : picture->pixels) {
+            if (p == key) {
+                ++keyPixels;
+            } else {
+                ASSERT_GE(ColourDistance(p, key), 60);
+            }
+        }
+        EXPECT_GT(keyPixels, 0);
+    }
+}
+
+TEST(ManifestTest, SelectionFrameIsKeyedAtItsCentreAndFlatInside)
+{
+    const auto frame = Load("Gfx\\Menu\\frame.gif");
+    ASSERT_TRUE(frame.has_value());
+    const int w = frame->width;
+    const int h = frame->height;
+    const std::uint32_t key = Pixel(*frame, w / 2, h / 2);
+    // The icon and its inner frame cover 17 - 4 = 13 pixels in from each side.
+    for (int y = 13; y < h - 13; ++y) {
+        for (int x = 13; x < w - 13; ++x) {
+            ASSERT_EQ(Pixel(*frame, x, y), key) << "at " << x << ", " << y;
+        }
+    }
+    // The ring runs round all four sides and never uses the key.
+    for (const auto& [x, y] : {std::pair{w / 2, 6}, {w / 2, h - 7}, {6, h / 2}, {w - 7, h / 2}}) {
+        EXPECT_NE(Pixel(*frame, x, y), key) << "at " << x << ", " << y;
+    }
+    for (std::uint32_t p : frame->pixels) {
+        if (p != key) {
+            ASSERT_GE(ColourDistance(p, key), 60);
+        }
+    }
+}
+
+TEST(ManifestTest, FramesOfOneFigureShareSizeAndKey)
+{
+    for (const std::string mode : {"easy", "normal"}) {
+        const auto first = Load("Gfx\\Tamblo\\" + mode + "\\Gulpo\\0.gif");
+        ASSERT_TRUE(first.has_value());
+        for (const char* frame : {"01", "1", "11", "2", "21", "3", "31"}) {
+            const auto other = Load("Gfx\\Tamblo\\" + mode + "\\Gulpo\\" + frame + ".gif");
+            ASSERT_TRUE(other.has_value());
+            EXPECT_EQ(other->width, first->width);
+            EXPECT_EQ(other->height, first->height);
+            EXPECT_EQ(Pixel(*other, 0, 0), Pixel(*first, 0, 0)) << mode << " frame " << frame;
+        }
+    }
+}
+
+// A wall piece reaches the middle of a cell edge exactly where the tile table says it joins, so
+// that neighbouring pieces meet; elsewhere the edge shows floor.
+TEST(ManifestTest, WallTilesJoinExactlyTheirTableDirections)
+{
+    for (const auto& [mode, size] : {std::pair<std::string, int>{"easy", 60}, {"normal", 40}}) {
+        const auto floor = Load("Gfx\\Tamblo\\" + mode + "\\Tiles\\14.gif");
+        ASSERT_TRUE(floor.has_value());
+        const std::uint32_t floorColour = Pixel(*floor, size / 2, size / 2);
+        for (int id = 0; id < tamblo::WallPieceCount; ++id) {
+            SCOPED_TRACE(mode + " wall " + std::to_string(id));
+            const auto tile =
+                Load("Gfx\\Tamblo\\" + mode + "\\Tiles\\" + std::to_string(id) + ".gif");
+            ASSERT_TRUE(tile.has_value());
+            const int m = size / 2;
+            const std::pair<int, int> edges[] = {{size - 1, m}, {m, size - 1}, {0, m}, {m, 0}};
+            for (int d = 0; d < 4; ++d) {
+                const bool joined =
+                    (tamblo::WallJoins[static_cast<std::size_t>(id)] & (1 << d)) != 0;
+                const auto [x, y] = edges[d];
+                EXPECT_EQ(Pixel(*tile, x, y) != floorColour, joined) << "direction " << d;
+            }
+            EXPECT_EQ(Pixel(*tile, 0, 0), floorColour);
+        }
+    }
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path)
+{
+    std::ifstream in(platform::ResolvePath(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::uint32_t LittleEndian(const std::vector<std::uint8_t>& b, std::size_t at, int size)
+{
+    std::uint32_t v = 0;
+    for (int i = size - 1; i >= 0; --i) {
+        v = (v << 8) | b.at(at + static_cast<std::size_t>(i));
+    }
+    return v;
+}
+
+TEST(ManifestTest, IconHoldsClassicBitmapEntriesOf32And16Pixels)
+{
+    const auto bytes = ReadBytes("gfx\\icon\\icon.ico");
+    ASSERT_GE(bytes.size(), 6U);
+    EXPECT_EQ(LittleEndian(bytes, 2, 2), 1U);
+    ASSERT_EQ(LittleEndian(bytes, 4, 2), 2U);
+    const int sizes[] = {32, 16};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::size_t entry = 6 + 16 * i;
+        const int size = sizes[i];
+        EXPECT_EQ(bytes.at(entry), size);
+        EXPECT_EQ(bytes.at(entry + 1), size);
+        const std::uint32_t length = LittleEndian(bytes, entry + 8, 4);
+        const std::size_t offset = LittleEndian(bytes, entry + 12, 4);
+        // A bitmap header (never a PNG), twice the height for the AND mask, 32-bit colour rows
+        // followed by one mask bit per pixel in rows of whole 32-bit words.
+        ASSERT_EQ(LittleEndian(bytes, offset, 4), 40U);
+        EXPECT_EQ(LittleEndian(bytes, offset + 4, 4), static_cast<std::uint32_t>(size));
+        EXPECT_EQ(LittleEndian(bytes, offset + 8, 4), static_cast<std::uint32_t>(size * 2));
+        EXPECT_EQ(LittleEndian(bytes, offset + 14, 2), 32U);
+        EXPECT_EQ(length, static_cast<std::uint32_t>(40 + size * size * 4 + size * 4));
+        EXPECT_LE(offset + length, bytes.size());
+    }
+}
+
+struct SoundEntry {
+    std::string path;
+    std::int64_t minMs;
+    std::int64_t maxMs;
+};
+
+// Short effects stay short; the effects the games play to their end are as long as the pauses
+// they make.
+const std::vector<SoundEntry> Sounds = {
+    {"Sfx\\click.wav", 1, 500},
+    {"Sfx\\Tamblo\\move.wav", 1, 500},
+    {"Sfx\\Tamblo\\eat.wav", 1, 500},
+    {"Sfx\\Tamblo\\won.wav", 2500, 3500},
+    {"Sfx\\Tamblo\\boo.wav", 700, 1300},
+    {"Sfx\\Tamblo\\ahh.wav", 1, 3000},
+    {"Sfx\\Tamblo\\rotate.wav", 1, 500},
+    {"Sfx\\Tamblo\\click.wav", 1, 500},
+    {"Sfx\\Zentar\\fire0.wav", 1, 500},
+    {"Sfx\\Zentar\\fire1.wav", 1, 500},
+    {"Sfx\\Zentar\\fire2.wav", 1, 500},
+    {"Sfx\\Zentar\\enemyHit.wav", 1, 800},
+    {"Sfx\\Zentar\\shipExplode.wav", 1000, 1500},
+    {"Sfx\\Zentar\\shipMove.wav", 1, 800},
+    {"Sfx\\Zentar\\lostGame.wav", 1, 4000},
+    {"Sfx\\Zentar\\lostLife.wav", 1000, 1500},
+};
+
+TEST(ManifestTest, EffectsAreCleanSixteenBitSoundsOfTheirLength)
+{
+    for (const auto& entry : Sounds) {
+        SCOPED_TRACE(entry.path);
+        platform::MediaFileError error = platform::MediaFileError::None;
+        const auto file = platform::LoadMediaFile(entry.path, platform::MediaKind::Wave, &error);
+        ASSERT_TRUE(file != nullptr);
+        EXPECT_GE(file->lengthMs, entry.minMs);
+        EXPECT_LE(file->lengthMs, entry.maxMs);
+
+        const std::vector<std::uint8_t>& b = file->bytes;
+        ASSERT_GE(b.size(), 44U);
+        EXPECT_EQ(LittleEndian(b, 20, 2), 1U);  // PCM
+        EXPECT_EQ(LittleEndian(b, 34, 2), 16U); // bits per sample
+        const std::size_t samples = LittleEndian(b, 40, 4) / 2;
+        ASSERT_GT(samples, 0U);
+        auto sample = [&](std::size_t i) {
+            return static_cast<std::int16_t>(LittleEndian(b, 44 + 2 * i, 2));
+        };
+        int peak = 0;
+        for (std::size_t i = 0; i < samples; ++i) {
+            peak = std::max(peak, std::abs(static_cast<int>(sample(i))));
+        }
+        // Below full scale so that overlapping effects do not clip; silent at both ends so that
+        // starting and stopping does not click.
+        EXPECT_LT(peak, 32767 * 3 / 4);
+        EXPECT_LE(std::abs(static_cast<int>(sample(0))), 328);
+        EXPECT_LE(std::abs(static_cast<int>(sample(samples - 1))), 328);
+    }
+}
+
+TEST(ManifestTest, TunesPlayOneToTwoMinutesAndTheJingleIsShort)
+{
+    const std::pair<std::string, std::pair<std::int64_t, std::int64_t>> tunes[] = {
+        {"Music\\menu.mid", {60000, 120000}},
+        {"Music\\tambloTune.mid", {60000, 120000}},
+        {"Music\\zentar.mid", {60000, 120000}},
+        {"Sfx\\Zentar\\won.mid", {1000, 6000}},
+    };
+    for (const auto& [path, range] : tunes) {
+        SCOPED_TRACE(path);
+        platform::MediaFileError error = platform::MediaFileError::None;
+        const auto file = platform::LoadMediaFile(path, platform::MediaKind::Midi, &error);
+        ASSERT_TRUE(file != nullptr);
+        EXPECT_GE(file->lengthMs, range.first);
+        EXPECT_LE(file->lengthMs, range.second);
+    }
+}
+
+} // namespace
