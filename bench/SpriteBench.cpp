@@ -3,9 +3,9 @@
 #include <SDL.h>
 
 #include <chrono>
-#include <filesystem>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <unistd.h>
@@ -60,7 +60,8 @@ platform::Bitmap Background()
 platform::Hdc ContextOf(platform::Bitmap bitmap)
 {
     const platform::Hdc dc = platform::CreateCompatibleDC(0);
-    platform::DeleteObject(platform::SelectObject(dc, platform::CreateBitmapFrom(std::move(bitmap))));
+    platform::DeleteObject(
+        platform::SelectObject(dc, platform::CreateBitmapFrom(std::move(bitmap))));
     return dc;
 }
 
@@ -119,13 +120,12 @@ double RunScene(std::vector<SpriteClass> sprites, DrawSprite drawSprite, const c
         }
     }
     const auto elapsed = std::chrono::steady_clock::now() - start;
-    const double perFrame =
-        std::chrono::duration<double, std::micro>(elapsed).count() / FrameCount;
+    const double perFrame = std::chrono::duration<double, std::micro>(elapsed).count() / FrameCount;
     std::printf("%-44s %9.1f us per frame\n", label, perFrame);
     return perFrame;
 }
 
-}  // namespace
+} // namespace
 
 int main()
 {
@@ -172,9 +172,9 @@ int main()
         ScreenWidth * 4, SDL_PIXELFORMAT_XBGR8888);
     std::vector<SDL_Surface*> frameSurfaces;
     for (platform::Bitmap& picture : pictures) {
-        SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-            picture.pixels.data(), SpriteSize, SpriteSize, 32, SpriteSize * 4,
-            SDL_PIXELFORMAT_XBGR8888);
+        SDL_Surface* surface =
+            SDL_CreateRGBSurfaceWithFormatFrom(picture.pixels.data(), SpriteSize, SpriteSize, 32,
+                                               SpriteSize * 4, SDL_PIXELFORMAT_XBGR8888);
         SDL_SetColorKey(surface, SDL_TRUE, static_cast<std::uint32_t>(Key));
         frameSurfaces.push_back(surface);
     }

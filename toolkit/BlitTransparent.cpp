@@ -35,7 +35,7 @@ void KeyedCopyWithMonochrome(platform::Bitmap& to, const platform::Bitmap& from,
     }
 }
 
-}  // namespace
+} // namespace
 
 void BlitTransparent(platform::Hdc dest, std::int32_t x, std::int32_t y, std::int32_t width,
                      std::int32_t height, platform::Hdc src, [[maybe_unused]] std::int32_t srcX,
@@ -67,4 +67,4 @@ void BlitTransparent(platform::Hdc dest, std::int32_t x, std::int32_t y, std::in
     platform::BitBlt(dest, x, y + sh, width, height - sh, 0, 0, 0, platform::BLACKNESS);
 }
 
-}  // namespace GameUtil
+} // namespace GameUtil

@@ -194,11 +194,21 @@ TEST(GameUtilTest, BlitTransparentGivesExactlyThePixelsOfTheMaskAlgorithm)
         background.monochrome = monoDest;
         platform::Color key = 0;
         switch (round % 5) {
-        case 0: key = static_cast<platform::Color>(source.pixels[0]); break;
-        case 1: key = palette[static_cast<std::size_t>(round / 5) % palette.size()]; break;
-        case 2: key = anyColour(random); break;
-        case 3: key = -1; break;  // a colour key read outside a picture
-        default: key = static_cast<platform::Color>(source.pixels.back()); break;
+        case 0:
+            key = static_cast<platform::Color>(source.pixels[0]);
+            break;
+        case 1:
+            key = palette[static_cast<std::size_t>(round / 5) % palette.size()];
+            break;
+        case 2:
+            key = anyColour(random);
+            break;
+        case 3:
+            key = -1;
+            break; // a colour key read outside a picture
+        default:
+            key = static_cast<platform::Color>(source.pixels.back());
+            break;
         }
         // Blocks are sometimes larger than the source, and lie partly outside the destination.
         const std::int32_t w = round % 3 == 0 ? sw : blockSize(random);
