@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr platform::Color BackColour = platform::Rgb(57, 158, 255);
 constexpr std::int32_t DialogWidth = 340;
 constexpr std::int32_t DialogHeight = 420;
 

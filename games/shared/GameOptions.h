@@ -9,6 +9,7 @@
 
 #include "platform/CheckBox.h"
 #include "platform/Form.h"
+#include "platform/Gdi.h"
 #include "platform/OptionButton.h"
 #include "toolkit/SpriteClass.h"
 
@@ -23,6 +24,7 @@ public:
     static constexpr std::int32_t Gap = 20;        // between neighbouring pictures and controls
     static constexpr std::int32_t ButtonSize = 60; // the picture buttons
     static constexpr std::int32_t ScrollWidth = 220;
+    static constexpr platform::Color BackColour = platform::Rgb(57, 158, 255);
 
 protected:
     // The section the dialog reads and writes, and its mode, music and effects buttons, which the

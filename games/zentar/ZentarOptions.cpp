@@ -11,7 +11,6 @@ constexpr std::int16_t BackgroundCount = 4;
 constexpr std::int16_t PlainColour = 2;
 constexpr std::int32_t ImageSize = 62;
 constexpr std::int32_t ButtonRowGap = 30; // between the last picture and the button row
-const platform::Color BackColour = platform::Rgb(57, 158, 255);
 
 } // namespace
 
