@@ -10,6 +10,7 @@ namespace {
 constexpr std::int16_t BackgroundCount = 4;
 constexpr std::int16_t PlainColour = 2;
 constexpr std::int32_t ImageSize = 62;
+constexpr std::int32_t ScrollHeight = 25;
 constexpr std::int32_t ButtonRowGap = 30; // between the last picture and the button row
 
 } // namespace
@@ -50,16 +51,15 @@ void ZentarOptions::LayOut()
     ShipSpeedImage.SetPictureFile("Gfx\\Zentar\\shipSpeedImage.gif");
     ShipSpeedImage.Move(Gap, Gap, ImageSize, ImageSize);
     const std::int32_t scrollLeft = ShipSpeedImage.Left() + ShipSpeedImage.Width() + Gap;
-    ShipSpeedScroll.Move(scrollLeft,
-                         ShipSpeedImage.Top() + ShipSpeedImage.Height() - ShipSpeedScroll.Height(),
-                         ScrollWidth, ShipSpeedScroll.Height());
+    ShipSpeedScroll.Move(scrollLeft, ShipSpeedImage.Top() + ShipSpeedImage.Height() - ScrollHeight,
+                         ScrollWidth, ScrollHeight);
 
     AlienSpeedImage.SetPictureFile("Gfx\\Zentar\\alienSpeedImage.gif");
     AlienSpeedImage.Move(Gap, ShipSpeedImage.Top() + ShipSpeedImage.Height() + Gap, ImageSize,
                          ImageSize);
-    AlienSpeedScroll.Move(
-        scrollLeft, AlienSpeedImage.Top() + AlienSpeedImage.Height() - AlienSpeedScroll.Height(),
-        ShipSpeedScroll.Width(), AlienSpeedScroll.Height());
+    AlienSpeedScroll.Move(scrollLeft,
+                          AlienSpeedImage.Top() + AlienSpeedImage.Height() - ScrollHeight,
+                          ShipSpeedScroll.Width(), ScrollHeight);
 
     LayOutButtonRow(AlienSpeedImage.Top() + AlienSpeedImage.Height() + ButtonRowGap);
 
@@ -80,6 +80,9 @@ void ZentarOptions::ShowSettings()
     AlienSpeedScroll.SetValue(StoredSpeed("AliensSpeed", 45));
     // A stored choice outside 0..3 selects no button, and OK then leaves it as it is.
     const std::int16_t choice = GameSettings::ReadInteger(Section(), "Background", 3);
+    for (platform::OptionButton& button : Background) {
+        button.SetValue(false);
+    }
     if (choice >= 0 && choice < BackgroundCount) {
         Background[static_cast<std::size_t>(choice)].SetValue(true);
     }
