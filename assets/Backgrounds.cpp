@@ -109,7 +109,10 @@ void Land(Canvas& c, const std::function<double(double)>& height, const Paint& p
 
 std::function<double(double)> Ridge(double base, double amplitude, double scale, std::uint32_t seed)
 {
-    return [=](double x) { return base - amplitude * Fractal(x / scale, 0.37, 5, seed); };
+    // Layered noise stays near its middle; spreading it out gives peaks and valleys.
+    return [=](double x) {
+        return base - amplitude * Smoothstep(0.3, 0.7, Fractal(x / scale, 0.37, 5, seed));
+    };
 }
 
 Paint Solid(Color colour)

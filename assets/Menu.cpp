@@ -377,7 +377,7 @@ Image Splash()
             Star({random.Range(0, 400), random.Range(0, 150)}, random.Range(2, 5), 1, 4, -90),
             White, random.Range(0.3, 0.7));
     }
-    Title(canvas, {200, 82}, 52);
+    Title(canvas, {200, 80}, 42);
     DrawGulpo(canvas, {70, 140}, 50, 0, true);
     DrawGhost(canvas, {130, 140}, 46, 3);
     DrawAlien(canvas, {270, 140}, 48, 6);

@@ -33,10 +33,6 @@ inline double Length(Vec a)
 {
     return std::hypot(a.x, a.y);
 }
-inline Vec Lerp(Vec a, Vec b, double t)
-{
-    return a + (b - a) * t;
-}
 
 inline constexpr double Pi = 3.14159265358979323846;
 inline double Radians(double degrees)

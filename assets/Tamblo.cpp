@@ -131,8 +131,10 @@ void DrawMazeTile(Canvas& canvas, Vec at, double size, int tileId)
         const Rgba light = ToRgba(Lighter(Wall, 0.55));
         const Rgba dark = ToRgba(Darker(Wall, 0.3));
         const Rgba mid = ToRgba(Wall);
-        canvas.Fill(Grow(pipe, 5 * s), Ink);
-        canvas.Fill(pipe, [=](Vec p) {
+        // Clipped to the cell, so that cells drawn side by side do not paint over each other.
+        const Shape cell = Rect(at.x, at.y, at.x + size, at.y + size);
+        canvas.Fill(Intersect(Grow(pipe, 5 * s), cell), Ink);
+        canvas.Fill(Intersect(pipe, cell), [=](Vec p) {
             const double depth = std::clamp(-pipe(p + Vec{7 * s, 7 * s}) / (24 * s), 0.0, 1.0);
             const double edge = std::clamp(-pipe(p) / (24 * s), 0.0, 1.0);
             const double t = std::clamp(depth * 1.3 - 0.15, 0.0, 1.0);

@@ -57,6 +57,11 @@ bool ButtonControl::SetDownPictureFile(std::string_view path)
     return downPicture_.has_value();
 }
 
+Color ButtonControl::IndicatorInk() const
+{
+    return IsEnabled() ? detail::TextColor : detail::DisabledTextColor;
+}
+
 void ButtonControl::PressAndClick()
 {
     Press();
@@ -79,8 +84,8 @@ void ButtonControl::OnMouseDown(std::int16_t button, std::int16_t shift, float x
 void ButtonControl::OnMouseMove(std::int16_t button, std::int16_t shift, float x, float y)
 {
     if (mouseDown_) {
-        const bool over = x >= 0 && y >= 0 && x < static_cast<float>(Width()) &&
-                          y < static_cast<float>(Height());
+        const bool over =
+            x >= 0 && y >= 0 && x < static_cast<float>(Width()) && y < static_cast<float>(Height());
         if (over != pointerOver_) {
             pointerOver_ = over;
             Invalidate();
@@ -160,15 +165,16 @@ void ButtonControl::OnPaint(Hdc dc, std::int32_t x, std::int32_t y)
 void ButtonControl::PaintGraphical(Hdc dc, const Rect& rect, bool down)
 {
     const bool showsDown = down || IsSet();
-    const std::optional<Bitmap>& picture =
-        showsDown && downPicture_ ? downPicture_ : picture_;
+    const std::optional<Bitmap>& picture = showsDown && downPicture_ ? downPicture_ : picture_;
     const std::int32_t shift = down ? 1 : 0; // pressed: the face moves a pixel down and right
     detail::Fill(dc, rect, down && !picture ? detail::PressedFaceColor : BackColor());
     if (picture) {
         detail::DrawPictureCentred(dc, rect, *picture, shift);
     } else {
         const Size size = detail::MeasureText(Font(), caption_);
-        detail::DrawText(dc, detail::Inset(rect, detail::FocusRingWidth),
+        detail::DrawText(dc,
+                         Rect{rect.left + detail::FocusRingWidth, rect.top,
+                              rect.right - detail::FocusRingWidth, rect.bottom},
                          rect.left + (rect.right - rect.left - size.cx) / 2 + shift,
                          rect.top + (rect.bottom - rect.top - size.cy) / 2 + shift, caption_,
                          Font(), InkColor());
@@ -187,8 +193,10 @@ void ButtonControl::PaintStandard(Hdc dc, const Rect& rect, bool down)
     const Rect box = detail::MakeRect(inner.left, rect.top + (Height() - size) / 2, size, size);
     PaintIndicator(dc, box, down);
     const Size text = detail::MeasureText(Font(), caption_);
-    detail::DrawText(dc, inner, box.right + IndicatorGap,
-                     rect.top + (Height() - text.cy) / 2, caption_, Font(), InkColor());
+    // Cut at the sides only: a caption a little taller than a small button still shows whole.
+    detail::DrawText(dc, Rect{inner.left, rect.top, inner.right, rect.bottom},
+                     box.right + IndicatorGap, rect.top + (Height() - text.cy) / 2, caption_,
+                     Font(), InkColor());
 }
 
 } // namespace platform

@@ -37,17 +37,19 @@ public:
     bool CanTakeFocus() const override { return true; }
 
 protected:
-    // What a press does: a command button clicks, a check box toggles, an option button is selected.
-    // It runs when the left button is released over the control, or Space (or Enter, where the
-    // control takes it) is released while it has the focus; Click follows.
+    // What a press does: a command button clicks, a check box toggles, an option button is
+    // selected. It runs when the left button is released over the control, or Space (or Enter,
+    // where the control takes it) is released while it has the focus; Click follows.
     virtual void Press() {}
     // Whether Enter presses the control like Space (command buttons).
     virtual bool PressesOnEnter() const { return false; }
     // A set check box or a selected option button.
     virtual bool IsSet() const { return false; }
-    // The box or circle of the standard style, drawn in a square; command buttons have none.
+    // The box or circle of the standard style, drawn in a square; command buttons have none. Its
+    // mark is drawn in IndicatorInk, dark on the light field whatever the fore colour.
     virtual bool HasIndicator() const { return false; }
     virtual void PaintIndicator(Hdc, const Rect&, bool) {}
+    Color IndicatorInk() const;
 
     void OnPaint(Hdc dc, std::int32_t x, std::int32_t y) override;
     void OnMouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
@@ -69,9 +71,9 @@ private:
     ButtonStyle style_ = ButtonStyle::Standard;
     std::optional<Bitmap> picture_;
     std::optional<Bitmap> downPicture_;
-    bool mouseDown_ = false;   // the left button went down on the control and is still down
-    bool pointerOver_ = false; // while mouseDown_: the pointer is over the control
-    bool keyDown_ = false;     // Space (or Enter) went down while the control had the focus
+    bool mouseDown_ = false;    // the left button went down on the control and is still down
+    bool pointerOver_ = false;  // while mouseDown_: the pointer is over the control
+    bool keyDown_ = false;      // Space (or Enter) went down while the control had the focus
     bool clickPending_ = false; // a left-button release over the control, for OnClick
 };
 

@@ -34,7 +34,7 @@ void CheckBox::PaintIndicator(Hdc dc, const Rect& box, bool down)
     if (IsSet()) {
         // A check mark from the left middle down to the bottom third, then up to the top right.
         const std::int32_t size = box.right - box.left;
-        const Color ink = InkColor();
+        const Color ink = IndicatorInk();
         DrawLine(dc, box.left + size / 4, box.top + size / 2, box.left + size * 5 / 12,
                  box.top + size * 3 / 4 - 1, ink, 3);
         DrawLine(dc, box.left + size * 5 / 12, box.top + size * 3 / 4 - 1, box.right - size / 4,

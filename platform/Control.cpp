@@ -77,21 +77,26 @@ void Control::Move(std::int32_t left, std::int32_t top, std::int32_t width, std:
 void Control::SetVisible(bool visible)
 {
     visible_ = visible;
-    if (!IsShown() && HasFocus()) {
-        detail::FormAccess::Focus(parent_) = nullptr;
-        OnLostFocus();
-    }
+    DropFocusIfUnusable();
     Invalidate();
 }
 
 void Control::SetEnabled(bool enabled)
 {
     enabled_ = enabled;
-    if (!IsEnabled() && HasFocus()) {
-        detail::FormAccess::Focus(parent_) = nullptr;
-        OnLostFocus();
-    }
+    DropFocusIfUnusable();
     Invalidate();
+}
+
+// The focused control (this one or one it contains) loses the focus once hidden or disabled.
+void Control::DropFocusIfUnusable()
+{
+    Control*& focus = detail::FormAccess::Focus(parent_);
+    if (focus != nullptr && (!focus->IsShown() || !focus->IsEnabled())) {
+        Control* const lost = focus;
+        focus = nullptr;
+        lost->OnLostFocus();
+    }
 }
 
 bool Control::IsShown() const

@@ -93,6 +93,8 @@ protected:
 private:
     friend struct detail::FormAccess;
 
+    void DropFocusIfUnusable();
+
     Form& parent_;
     Control* container_ = nullptr;
     std::int32_t left_ = 0;

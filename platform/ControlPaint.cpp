@@ -53,8 +53,8 @@ Rect ClipToDc(Hdc dc, const Rect& rect)
     if (bitmap == nullptr) {
         return {};
     }
-    return Rect{std::max(rect.left, 0), std::max(rect.top, 0),
-                std::min(rect.right, bitmap->width), std::min(rect.bottom, bitmap->height)};
+    return Rect{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, bitmap->width),
+                std::min(rect.bottom, bitmap->height)};
 }
 
 bool IsEmpty(const Rect& rect)
@@ -96,8 +96,8 @@ void Outline(Hdc dc, const Rect& rect, Color color, std::int32_t width)
     if (IsEmpty(rect)) {
         return;
     }
-    const std::int32_t across = std::min(width, std::min(rect.right - rect.left,
-                                                        rect.bottom - rect.top));
+    const std::int32_t across =
+        std::min(width, std::min(rect.right - rect.left, rect.bottom - rect.top));
     Fill(dc, Rect{rect.left, rect.top, rect.right, rect.top + across}, color);
     Fill(dc, Rect{rect.left, rect.bottom - across, rect.right, rect.bottom}, color);
     Fill(dc, Rect{rect.left, rect.top, rect.left + across, rect.bottom}, color);

@@ -41,9 +41,9 @@ std::string_view Trim(std::string_view text)
 
 bool LessIgnoringCase(const std::string& a, const std::string& b)
 {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](char x, char y) { return AsciiLower(x) < AsciiLower(y); });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return AsciiLower(x) < AsciiLower(y);
+    });
 }
 
 // The text cut at its start, behind "...", to fit the width.
@@ -93,12 +93,12 @@ protected:
                         LabelHeight);
         nameBox_.SetFont(font);
         nameBox_.Move(ChooserMargin + NameLabelWidth, NameTop, inner - NameLabelWidth, NameHeight);
+        const std::int32_t okLeft = ChooserWidth - ChooserMargin - 2 * ChooserButtonWidth - 10;
         typeLabel_.SetCaption("Files of type: " + filter_.description);
-        typeLabel_.Move(ChooserMargin, TypeTop, inner, LabelHeight);
+        typeLabel_.Move(ChooserMargin, TypeTop, okLeft - ChooserMargin - 10, 2 * LabelHeight);
         okButton_.SetFont(font);
         okButton_.SetCaption(save_ ? "Save" : "Open");
-        okButton_.Move(ChooserWidth - ChooserMargin - 2 * ChooserButtonWidth - 10, ButtonTop,
-                       ChooserButtonWidth, ChooserButtonHeight);
+        okButton_.Move(okLeft, ButtonTop, ChooserButtonWidth, ChooserButtonHeight);
         cancelButton_.SetFont(font);
         cancelButton_.SetCaption("Cancel");
         cancelButton_.Move(ChooserWidth - ChooserMargin - ChooserButtonWidth, ButtonTop,
@@ -235,7 +235,8 @@ private:
             ShowFolder(asTyped);
             return;
         }
-        const fs::path target = ResolveIn(folder_, WithDefaultExtension(name, request_.lpstrDefExt));
+        const fs::path target =
+            ResolveIn(folder_, WithDefaultExtension(name, request_.lpstrDefExt));
         const std::string shown = target.filename().string();
         if (!save_) {
             if (!fs::is_regular_file(target, error)) {
@@ -351,8 +352,9 @@ bool MatchesPattern(std::string_view name, std::string_view pattern)
 
 bool MatchesFilter(std::string_view name, const FileFilter& filter)
 {
-    return std::any_of(filter.patterns.begin(), filter.patterns.end(),
-                       [name](const std::string& pattern) { return MatchesPattern(name, pattern); });
+    return std::any_of(
+        filter.patterns.begin(), filter.patterns.end(),
+        [name](const std::string& pattern) { return MatchesPattern(name, pattern); });
 }
 
 fs::path StartFolder(const OpenFileName& request)

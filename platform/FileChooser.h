@@ -1,5 +1,5 @@
-// Inside the platform: the file chooser window behind the file dialogs, and the rules it shares with
-// scripted answers (the folder shown first, the filter, the default extension).
+// Inside the platform: the file chooser window behind the file dialogs, and the rules it shares
+// with scripted answers (the folder shown first, the filter, the default extension).
 #pragma once
 
 #include <cstdint>

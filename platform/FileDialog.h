@@ -1,5 +1,6 @@
-// File dialogs: GetOpenFileNameA and GetSaveFileNameA with a record like the platform's OPENFILENAME,
-// shown as an in-app modal chooser window (the headless backend answers from its script instead).
+// File dialogs: GetOpenFileNameA and GetSaveFileNameA with a record like the platform's
+// OPENFILENAME, shown as an in-app modal chooser window (the headless backend answers from its
+// script instead).
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,6 @@
 // The event handlers that dialog controls offer their form (Click, MouseDown, KeyDown, ...), each
-// given the control's Index so that one handler can serve a control array, and their font and colours.
+// given the control's Index so that one handler can serve a control array, and their font and
+// colours.
 #pragma once
 
 #include <cstdint>
@@ -14,8 +15,8 @@ namespace platform {
 enum class BorderStyle : std::int16_t { None = 0, FixedSingle = 1 };
 
 using ClickHandler = std::function<void(std::int16_t index)>;
-using MouseHandler = std::function<void(std::int16_t index, std::int16_t button,
-                                        std::int16_t shift, float x, float y)>;
+using MouseHandler = std::function<void(std::int16_t index, std::int16_t button, std::int16_t shift,
+                                        float x, float y)>;
 // A key handler may set keyCode (or keyAscii) to 0 so that the control ignores the key.
 using KeyHandler =
     std::function<void(std::int16_t index, std::int16_t& keyCode, std::int16_t shift)>;

@@ -33,9 +33,7 @@ ListBox::ListBox(Form& parent)
     bar_.SetSmallChange(1);
     bar_.Change = [this](std::int16_t) { SetTopIndex(bar_.Value()); };
     bar_.Scroll = bar_.Change;
-    bar_.MouseDown = [this](std::int16_t, std::int16_t, std::int16_t, float, float) {
-        SetFocus();
-    };
+    bar_.MouseDown = [this](std::int16_t, std::int16_t, std::int16_t, float, float) { SetFocus(); };
 }
 
 void ListBox::AddItem(std::string_view item, std::int32_t index)
@@ -158,14 +156,15 @@ void ListBox::UpdateBar()
 
 void ListBox::OnResize()
 {
-    if (!rounding_) {
+    // A move that keeps the rounded height (a new width, say) keeps the height asked for.
+    if (!rounding_ && Height() != roundedHeight_) {
         heightAsked_ = Height();
     }
     const std::int32_t lines = std::max((heightAsked_ - 2 * Border) / ItemHeight(), 1);
-    const std::int32_t rounded = lines * ItemHeight() + 2 * Border;
-    if (rounded != Height()) {
+    roundedHeight_ = lines * ItemHeight() + 2 * Border;
+    if (roundedHeight_ != Height()) {
         rounding_ = true;
-        SetHeight(rounded);
+        SetHeight(roundedHeight_);
         rounding_ = false;
     }
     UpdateBar();

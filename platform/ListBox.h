@@ -66,9 +66,10 @@ private:
     std::int32_t listIndex_ = -1;
     std::int32_t topIndex_ = 0;
     std::int32_t heightAsked_ = 0;
+    std::int32_t roundedHeight_ = -1;
     bool rounding_ = false;
-    std::int32_t clickedLine_ = -1;     // the line under the last press
-    std::int32_t lastClickLine_ = -1;   // the line of the last click, for double clicks
+    std::int32_t clickedLine_ = -1;   // the line under the last press
+    std::int32_t lastClickLine_ = -1; // the line of the last click, for double clicks
     std::int64_t lastClickMs_ = 0;
     VScrollBar bar_;
 };

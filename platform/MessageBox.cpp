@@ -199,8 +199,8 @@ private:
         for (std::size_t i = 0; i < buttons_.size(); ++i) {
             const std::int32_t left =
                 buttonsLeft_ + static_cast<std::int32_t>(i) * (ButtonWidth + ButtonGap);
-            FillBox(hDC(), left, buttonsTop_, left + ButtonWidth, buttonsTop_ + ButtonHeight,
-                    ButtonColor);
+            FillBox(hDC(), left, buttonsTop_, left + ButtonWidth - 1,
+                    buttonsTop_ + ButtonHeight - 1, ButtonColor);
             const bool focused = static_cast<std::int32_t>(i) == focus_;
             DrawBox(hDC(), left, buttonsTop_, left + ButtonWidth - 1,
                     buttonsTop_ + ButtonHeight - 1, focused ? FocusColor : EdgeColor, 1);

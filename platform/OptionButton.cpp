@@ -75,10 +75,11 @@ void OptionButton::OnKeyDown(std::int16_t& keyCode, std::int16_t shift)
     }
     const std::vector<OptionButton*> group = Group();
     const auto count = static_cast<std::int32_t>(group.size());
-    const auto at = static_cast<std::int32_t>(
-        std::find(group.begin(), group.end(), this) - group.begin());
+    const auto at =
+        static_cast<std::int32_t>(std::find(group.begin(), group.end(), this) - group.begin());
     for (std::int32_t step = 1; step < count; ++step) {
-        OptionButton* next = group[static_cast<std::size_t>((at + direction * step + count) % count)];
+        OptionButton* next =
+            group[static_cast<std::size_t>((at + direction * step + count) % count)];
         if (next->IsShown() && next->IsEnabled()) {
             next->SetFocus();
             next->PressAndClick();
@@ -96,7 +97,7 @@ void OptionButton::PaintIndicator(Hdc dc, const Rect& box, bool down)
     if (value_) {
         const std::int32_t dot = size / 2;
         detail::FillDisc(dc, box.left + (size - dot) / 2, box.top + (size - dot) / 2, dot,
-                         InkColor());
+                         IndicatorInk());
     }
 }
 

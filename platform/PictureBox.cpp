@@ -1,4 +1,5 @@
-// Picture boxes: the drawing surface sized to the control, the picture under the drawing, the border.
+// Picture boxes: the drawing surface sized to the control, the picture under the drawing, the
+// border.
 #include "platform/PictureBox.h"
 
 #include <algorithm>

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/Picture.h"
+#include "platform/Screenshot.h"
 #include "platform/WindowSystem.h"
 
 namespace platform::detail {
@@ -37,7 +38,7 @@ public:
     {
         if (dc_ == 0) {
             dc_ = CreateCompatibleDC(0);
-            bitmap_ = CreateCompatibleBitmap(0, ScreenWidth, ScreenHeight);
+            bitmap_ = CreateCompatibleBitmap(0, ScreenWidth, ScreenHeight); // colour
             original_ = SelectObject(dc_, bitmap_);
         }
         return dc_;
@@ -56,10 +57,12 @@ struct ScreenState {
     std::string iconPath = "\x01";
 };
 
+// Never destroyed: its contexts would otherwise be released after the drawing layer's own state
+// at the end of the process.
 ScreenState& State()
 {
-    static ScreenState state;
-    return state;
+    static ScreenState* const state = new ScreenState;
+    return *state;
 }
 
 void DrawFrame(Hdc dc, const Form& form, bool active)
@@ -68,11 +71,12 @@ void DrawFrame(Hdc dc, const Form& form, bool active)
     const std::int32_t top = form.Top();
     const std::int32_t right = left + form.Width();
     const std::int32_t bottom = top + form.Height();
-    FillBox(dc, left, top, right, bottom, FrameColor);
-    FillBox(dc, left + FrameWidth, top + FrameWidth, right - FrameWidth,
-            top + FrameWidth + CaptionHeight, active ? ActiveCaptionColor : InactiveCaptionColor);
+    FillBox(dc, left, top, right - 1, bottom - 1, FrameColor);
+    FillBox(dc, left + FrameWidth, top + FrameWidth, right - FrameWidth - 1,
+            top + FrameWidth + CaptionHeight - 1,
+            active ? ActiveCaptionColor : InactiveCaptionColor);
     const Rect box = CloseBoxRect(form);
-    FillBox(dc, box.left, box.top, box.right, box.bottom, CloseBoxColor);
+    FillBox(dc, box.left, box.top, box.right - 1, box.bottom - 1, CloseBoxColor);
     DrawLine(dc, box.left + 4, box.top + 4, box.right - 5, box.bottom - 5, 0, 2);
     DrawLine(dc, box.left + 4, box.bottom - 5, box.right - 5, box.top + 4, 0, 2);
     if (!form.Caption().empty()) {
@@ -184,9 +188,20 @@ const Bitmap& ComposeScreen()
 {
     ScreenState& state = State();
     const Hdc screen = state.screen.Dc();
-    FillBox(screen, 0, 0, ScreenWidth, ScreenHeight, DesktopColor);
+    const auto& zOrder = System().zOrder;
+    // Forms under the topmost full-size form cannot be seen: composing starts with it.
+    auto first = zOrder.begin();
+    for (auto it = zOrder.begin(); it != zOrder.end(); ++it) {
+        if ((*it)->FillsScreen()) {
+            first = it;
+        }
+    }
+    if (first == zOrder.end() || !(*first)->FillsScreen()) {
+        FillBox(screen, 0, 0, ScreenWidth - 1, ScreenHeight - 1, DesktopColor);
+    }
     const Form* const input = InputForm();
-    for (Form* form : System().zOrder) {
+    for (auto it = first; it != zOrder.end(); ++it) {
+        Form* const form = *it;
         if (!form->FillsScreen()) {
             DrawFrame(screen, *form, form == input);
         }
@@ -269,3 +284,28 @@ void ResetScreenWindow()
 }
 
 } // namespace platform::detail
+
+namespace platform {
+
+std::optional<Bitmap> CaptureActiveWindow()
+{
+    const Form* const form = detail::InputForm();
+    if (form == nullptr) {
+        return std::nullopt;
+    }
+    const Bitmap& screen = detail::ComposeScreen();
+    const Point origin = detail::ClientOrigin(*form);
+    Bitmap picture(form->ScaleWidth(), form->ScaleHeight());
+    for (std::int32_t y = 0; y < picture.height; ++y) {
+        const std::int32_t screenY = origin.y + y;
+        for (std::int32_t x = 0; x < picture.width; ++x) {
+            const std::int32_t screenX = origin.x + x;
+            const bool inside =
+                screenX >= 0 && screenY >= 0 && screenX < screen.width && screenY < screen.height;
+            picture.Row(y)[x] = inside ? screen.Row(screenY)[screenX] : 0;
+        }
+    }
+    return picture;
+}
+
+} // namespace platform

@@ -70,7 +70,7 @@ private:
     bool focusable_ = true;
     Part pressed_ = Part::None;
     std::int32_t pointerAlong_ = 0;
-    std::int32_t grabOffset_ = 0;     // from the thumb's start to the pointer, while dragging
+    std::int32_t grabOffset_ = 0; // from the thumb's start to the pointer, while dragging
     std::int16_t valueAtPress_ = 0;
     Timer repeat_;
 };

@@ -20,6 +20,7 @@ public:
     explicit TextBox(Form& parent);
 
     const std::string& Text() const { return text_; }
+    // Sets the text and puts the caret after it.
     void SetText(std::string_view text);
     // The most characters the user may type; 0 for no limit.
     std::int32_t MaxLength() const { return maxLength_; }

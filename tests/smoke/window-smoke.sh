@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Starts the smoke program on the real SDL backend under a virtual X server, checks the window's
+# pixels in a screenshot, sends keys with xdotool and expects a clean exit.
+#   window-smoke.sh WINDOW_SMOKE XWD_PIXEL
+set -euo pipefail
+if [ -z "${SMOKE_INSIDE_X:-}" ]; then
+  export SMOKE_INSIDE_X=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+program=$1
+pixel=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+unset SDL_VIDEODRIVER
+export SDL_AUDIODRIVER=dummy
+
+"$program" 2>"$work/stderr" &
+pid=$!
+window=$(timeout 20 xdotool search --sync --name "Vandrel Smoke" | head -n 1)
+sleep 1 # let the first frames reach the screen
+xwd -silent -id "$window" >"$work/shot.xwd"
+read -r -a colours <<<"$("$pixel" "$work/shot.xwd" 100,300 700,300 400,300 | tr '\n' ' ')"
+expected=(FF0000 00FF00 0000FF)
+if [ "${colours[*]}" != "${expected[*]}" ]; then
+  echo "vandrel: smoke: window pixels ${colours[*]}, expected ${expected[*]}" >&2
+  kill "$pid" 2>/dev/null || true
+  exit 1
+fi
+xdotool windowfocus --sync "$window"
+xdotool key --delay 50 KP_Add shift+a Escape
+status=0
+timeout 20 tail --pid="$pid" -f /dev/null || status=$?
+if [ $status -ne 0 ]; then
+  echo "vandrel: smoke: the program did not end" >&2
+  kill "$pid" 2>/dev/null || true
+  exit 1
+fi
+wait "$pid" || status=$?
+cat "$work/stderr" >&2
+if [ $status -ne 0 ]; then
+  echo "vandrel: smoke: the program ended with $status" >&2
+  exit 1
+fi
+echo "smoke: window drew, keys arrived, clean exit"
