@@ -46,8 +46,8 @@ void LoadHighScores()
 {
     for (std::size_t index = 0; index < HighScoreCount; ++index) {
         gHighScores[index] = ReadScore(gGameName, index);
-        gHighScoreNames[index] =
-            platform::GetSetting(AppName, gGameName, HighScoreNameKey(index), DefaultHighScoreName());
+        gHighScoreNames[index] = platform::GetSetting(AppName, gGameName, HighScoreNameKey(index),
+                                                      DefaultHighScoreName());
     }
 }
 
@@ -64,8 +64,8 @@ bool IsHighScore(std::int32_t aScore, std::string_view aGameName)
 void AddHighScore(std::string_view aName, std::int32_t& aScore)
 {
     // Seven slots, 6 the best: the stored entries move down from the top, the new one goes in above
-    // the first stored score it beats, and slot 0 (the lowest of the seven) falls out. A flag of its
-    // own keeps the entry to one placement, whatever the stored scores are.
+    // the first stored score it beats, and slot 0 (the lowest of the seven) falls out. A flag of
+    // its own keeps the entry to one placement, whatever the stored scores are.
     std::array<std::int32_t, HighScoreCount + 1> scores{};
     std::array<std::string, HighScoreCount + 1> names{};
     bool placed = false;

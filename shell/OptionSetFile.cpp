@@ -35,19 +35,33 @@ const std::array<Entry, ValueCount>& Entries()
     return entries;
 }
 
+Values StoredValues()
+{
+    Values values;
+    for (std::size_t line = 0; line < ValueCount; ++line) {
+        const Entry& entry = Entries()[line];
+        values[line] =
+            platform::GetSetting(Common::AppName, entry.section, entry.key, entry.fallback);
+    }
+    return values;
+}
+
+void WriteValues(platform::ListWriter& writer, const Values& values)
+{
+    for (std::string value : values) {
+        // The list format has no escape for a quote inside a quoted text.
+        std::replace(value.begin(), value.end(), '"', '\'');
+        writer.WriteQuoted(value);
+    }
+}
+
 bool Write(std::string_view path)
 {
     platform::ListWriter writer;
     if (!writer.Create(path)) {
         return false;
     }
-    for (const Entry& entry : Entries()) {
-        std::string value =
-            platform::GetSetting(Common::AppName, entry.section, entry.key, entry.fallback);
-        // The list format has no escape for a quote inside a quoted text.
-        std::replace(value.begin(), value.end(), '"', '\'');
-        writer.WriteQuoted(value);
-    }
+    WriteValues(writer, StoredValues());
     return writer.Close();
 }
 
@@ -57,6 +71,11 @@ std::optional<Values> Read(std::string_view path)
     if (!reader.Open(path)) {
         return std::nullopt;
     }
+    return Read(reader);
+}
+
+std::optional<Values> Read(platform::ListReader& reader)
+{
     Values values;
     for (std::string& value : values) {
         if (!reader.Input(value)) {

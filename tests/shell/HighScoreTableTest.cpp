@@ -58,7 +58,7 @@ TEST_F(HighScoreTableTest, OnlyAScoreAboveAStoredOneQualifies)
         std::int32_t score;
         bool qualifies;
     } cases[] = {
-        {"Tamblo", 10, false}, {"Tamblo", 11, true},   {"Tamblo", -1, false},
+        {"Tamblo", 10, false},  {"Tamblo", 11, true},  {"Tamblo", -1, false},
         {"Krevin", 100, false}, {"Krevin", 101, true}, {"Krevin", 60, false},
     };
     // The table loaded last (another game's) plays no part.

@@ -11,6 +11,7 @@
 #include "common/Common.h"
 #include "platform/Headless.h"
 #include "platform/HeadlessDevices.h"
+#include "platform/Media.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "shell/HighScoreTable.h"
@@ -34,6 +35,17 @@ inline void ResetSharedState()
     GameUtil::gFontScale = 1;
 }
 
+// Whether the media log holds this command string.
+inline bool MediaSent(std::string_view command)
+{
+    for (const std::string& sent : platform::headless::MediaLog()) {
+        if (sent == command) {
+            return true;
+        }
+    }
+    return false;
+}
+
 inline std::string Setting(std::string_view section, std::string_view key)
 {
     return platform::GetSetting(Common::AppName, section, key, "<absent>");
@@ -44,12 +56,19 @@ inline void Save(std::string_view section, std::string_view key, std::string_vie
     platform::SaveSetting(Common::AppName, section, key, value);
 }
 
+// The desktop's own mode; the display also offers 800 x 600 at 32, 16 and 8 bits.
+inline constexpr platform::DevMode DesktopMode{32, 1024, 768, 60, 0};
+
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         platform::headless::Install();
+        platform::headless::SetDisplay(
+            DesktopMode,
+            {DesktopMode, {32, 800, 600, 60, 0}, {16, 800, 600, 60, 0}, {8, 800, 600, 60, 0}});
         platform::headless::UseDevices(true);
+        platform::headless::ClearMediaLog();
         std::error_code ignored;
         std::filesystem::remove(platform::settings::FilePath(Common::AppName), ignored);
         platform::SetProgramFolderAsCurrent();
