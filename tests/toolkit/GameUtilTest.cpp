@@ -309,15 +309,6 @@ TEST(GameUtilTest, RectsIntersectTreatsRightAndBottomAsExclusive)
     }
 }
 
-TEST(GameUtilTest, AnglesConvertThroughPi)
-{
-    EXPECT_DOUBLE_EQ(GameUtil::Pi(), 3.14159265358979323846);
-    EXPECT_FLOAT_EQ(GameUtil::DegToRad(180), static_cast<float>(GameUtil::Pi()));
-    EXPECT_FLOAT_EQ(GameUtil::DegToRad(-90), static_cast<float>(-GameUtil::Pi() / 2));
-    EXPECT_FLOAT_EQ(GameUtil::RadToDeg(GameUtil::Pi() / 4), 45.0f);
-    EXPECT_FLOAT_EQ(GameUtil::RadToDeg(GameUtil::DegToRad(720)), 720.0f);
-}
-
 TEST(GameUtilTest, CountVisibleCountsEveryElementFromIndexZero)
 {
     std::vector<SpriteClass> sprites(5);

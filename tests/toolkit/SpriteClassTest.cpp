@@ -181,17 +181,6 @@ TEST_F(SpriteClassTest, StopSpriteAndResetEndSteering)
     }
 }
 
-TEST_F(SpriteClassTest, MoveInAngleTurnsDownwardsForPositiveAngles)
-{
-    SpriteClass sprite;
-    sprite.MoveInAngle(0, 100);
-    EXPECT_DOUBLE_EQ(sprite.xMov, 100);
-    EXPECT_NEAR(sprite.yMov, 0, 1e-9);
-    sprite.MoveInAngle(static_cast<float>(GameUtil::Pi() / 2), 100);
-    EXPECT_NEAR(sprite.xMov, 0, 1e-4);
-    EXPECT_NEAR(sprite.yMov, 100, 1e-4);
-}
-
 TEST_F(SpriteClassTest, AnimationStepsOnceTheFrameTimeIsStrictlyExceededAndWraps)
 {
     SpriteClass sprite = ThreeFrames(form);
@@ -350,17 +339,6 @@ TEST_F(SpriteClassTest, CleanUpOfABorrowerReleasesTheSharedContextAndTheOwnerCle
     owner.CleanUp();
     EXPECT_EQ(owner.GetDC(-1), 0);
     EXPECT_EQ(owner.totalFrames, 0);
-}
-
-TEST_F(SpriteClassTest, PixelsOfFrameZeroCanBeReadAndWritten)
-{
-    SpriteClass sprite = ThreeFrames(form);
-    EXPECT_EQ(sprite.SetDCPixel(2, 3, Magenta), Magenta);
-    EXPECT_EQ(sprite.GetDCPixel(2, 3), Magenta);
-    EXPECT_EQ(sprite.GetDCPixel(10, 0), platform::ClrInvalid);
-    EXPECT_EQ(sprite.SetDCPixel(-1, 0, Magenta), platform::ClrInvalid);
-    SpriteClass empty;
-    EXPECT_EQ(empty.GetDCPixel(0, 0), platform::ClrInvalid);
 }
 
 TEST_F(SpriteClassTest, DrawCopiesTheCurrentFrameAtTheRoundedPosition)

@@ -132,10 +132,3 @@ TEST_F(StatusPanelTest, WiderTextStartsFurtherLeftAndANegativeScoreKeepsItsSign)
     EXPECT_GT(ten.right, seven.right);
     EXPECT_LT(negative.left, positive.left); // the minus sign
 }
-
-TEST_F(StatusPanelTest, AHiddenIconDrawsNoLives)
-{
-    icon.visible = false;
-    GameUtil::DrawPanel(form, 1, 0, 3, icon);
-    EXPECT_TRUE(FindInk(form, Red, 0, 0, 800, 600).Empty());
-}
