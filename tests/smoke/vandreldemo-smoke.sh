@@ -46,7 +46,7 @@ if [ -z "$drawn" ]; then
   kill "$pid" 2>/dev/null || true
   exit 1
 fi
-if [ "$elapsed_ms" -lt 4000 ]; then
+if [ "$elapsed_ms" -lt 3000 ]; then
   echo "vandrel: smoke: launcher drawn after $elapsed_ms ms, before the 5000 ms splash ended" >&2
   kill "$pid" 2>/dev/null || true
   exit 1
