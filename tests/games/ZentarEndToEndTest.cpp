@@ -8,10 +8,12 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/Common.h"
 #include "games/zentar/ZentarForm.h"
+#include "games/zentar/ZentarOptions.h"
 #include "platform/Events.h"
 #include "platform/Headless.h"
 #include "platform/HeadlessDevices.h"
@@ -21,6 +23,7 @@
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "shell/MenuForm.h"
+#include "toolkit/ColorDialog.h"
 #include "toolkit/GameUtil.h"
 
 namespace {
@@ -109,6 +112,67 @@ TEST_F(ZentarEndToEndTest, TheLauncherStartsZentarWhichPlaysAndReturnsOnEsc)
     EXPECT_TRUE(MediaSent("Play Music\\zentar.mid"));
     EXPECT_TRUE(MediaSent("Play Sfx\\click.wav"));
     EXPECT_TRUE(MediaSent("Close Music\\zentar.mid"));
+}
+
+TEST_F(ZentarEndToEndTest, TheOptionsAndColourDialogsStoreTheKeysAndTheFieldTakesTheColour)
+{
+    const auto setting = [](const char* key) {
+        return platform::GetSetting("Vandrel", "Zentar", key, "(none)");
+    };
+    ZentarOptions& options = game.Options;
+    ColorDialog& colours = options.Colors;
+    After(200).KeyPress(platform::vbKeyF1);
+    RunProgram(game, {
+                         [&] {
+                             // The options dialog: the plain-colour background, with the mouse.
+                             ASSERT_TRUE(options.Visible());
+                             const platform::Rect box = options.Background[2].ClientRect();
+                             Click(options, box.left + 30, box.top + 30);
+                         },
+                         [&] {
+                             // The colour dialog: green to 200, then its OK.
+                             ASSERT_TRUE(colours.Visible());
+                             EXPECT_EQ(colours.gameName, "Zentar");
+                             colours.GreenScroll.SetValue(200);
+                             const SpriteClass& ok = colours.OkSprite;
+                             Click(colours, platform::CLng(ok.X) + 5, platform::CLng(ok.Y) + 5);
+                         },
+                         [&] {
+                             // Back in the options dialog, still open: its OK.
+                             ASSERT_TRUE(options.Visible());
+                             EXPECT_TRUE(options.Background[2].Value());
+                             const SpriteClass& ok = options.OkSprite;
+                             Click(options, platform::CLng(ok.X) + 5, platform::CLng(ok.Y) + 5);
+                             // The game plays on; F1 again shows its field under the dialog.
+                             After(300).KeyPress(platform::vbKeyF1);
+                         },
+                         [&] {
+                             ASSERT_TRUE(options.Visible());
+                             EXPECT_EQ(platform::headless::ScreenPixel(5, 5),
+                                       platform::Rgb(0, 200, 255));
+                             EXPECT_EQ(platform::headless::ScreenPixel(795, 470),
+                                       platform::Rgb(0, 200, 255));
+                             After(0).KeyPress(platform::vbKeyEscape);
+                             After(200).KeyPress(platform::vbKeyEscape);
+                         },
+                         [&] {
+                             // The launcher: the game has left.
+                             EXPECT_TRUE(TheMenuForm().Visible());
+                             After(0).KeyPress(platform::vbKeyEscape);
+                         },
+                     });
+    const std::pair<const char*, const char*> keys[] = {
+        {"ShipSpeed", "50"}, {"AliensSpeed", "45"}, {"Mode", "easy"},
+        {"MusicOn", "1"},    {"FxOn", "1"},         {"Background", "2"},
+        {"Red", "0"},        {"Green", "200"},      {"Blue", "255"},
+    };
+    for (const auto& [key, value] : keys) {
+        EXPECT_EQ(setting(key), value) << key;
+    }
+    // The new settings restarted the game: the dialog's speeds are in force.
+    EXPECT_EQ(game.ShipSpeed, 50);
+    EXPECT_EQ(game.AliensSpeed, 45);
+    EXPECT_EQ(game.BackgroundChoice, 2);
 }
 
 } // namespace
