@@ -60,7 +60,6 @@ void ZentarForm::Form_Load()
         SetClientSize(FieldWidth, WindowHeight);
         SetCaption("Vandrel");
     }
-    SetBackColor(SpaceColour);
     ReadSettings();
     LoadGraphics();
     OpenSounds();
@@ -147,6 +146,10 @@ void ZentarForm::PrepareLevelGraphics()
         }
     }
     zc::MapBackground.CleanUp();
+    // Only the plain colour changes the back colour, which also fills a field without a picture.
+    if (BackgroundChoice != 2) {
+        SetBackColor(SpaceColour);
+    }
     switch (BackgroundChoice) {
     case 0:
     case 1:

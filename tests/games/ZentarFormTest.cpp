@@ -269,6 +269,11 @@ TEST_F(ZentarFormTest, TheFieldShowsTheChosenBackgroundOrIsClearedWithoutOne)
         platform::SetPixel(form.hDC(), 5, 5, platform::Rgb(1, 2, 3));
         form.DrawFrame();
         EXPECT_EQ(platform::GetPixel(form.hDC(), 5, 5), c.pixel);
+        // A later level with a choice that has no picture is black, whatever came before.
+        form.BackgroundChoice = 4;
+        form.PrepareLevelGraphics();
+        form.DrawFrame();
+        EXPECT_EQ(platform::GetPixel(form.hDC(), 5, 5), platform::Rgb(0, 0, 0));
         TearDown();
     }
 }
