@@ -115,15 +115,20 @@ TEST_F(ZentarFormTest, NumpadKeysChangeTheLevelWithoutStartingIt)
 {
     ShowWindow();
     struct Case {
+        std::int16_t from;
         std::int16_t key;
         std::int16_t level;
         std::size_t aliens;
     };
-    // Level 0 has no map: play falls back to level 1 and its map.
-    const Case cases[] = {{platform::vbKeyAdd, 2, 14},
-                          {platform::vbKeySubtract, 1, 10},
-                          {platform::vbKeySubtract, 1, 10}};
+    // Level 0 has no map, nor has level 7 after the last: play falls back to level 1 and its map.
+    const Case cases[] = {{1, platform::vbKeyAdd, 2, 14},
+                          {2, platform::vbKeySubtract, 1, 10},
+                          {1, platform::vbKeySubtract, 1, 10},
+                          {5, platform::vbKeyAdd, 6, 32},
+                          {6, platform::vbKeyAdd, 1, 10}};
     for (const Case& c : cases) {
+        form.Level = c.from;
+        form.InitLevel(false, true);
         KeyDown(c.key);
         KeyUp(c.key);
         EXPECT_EQ(form.Level, c.level);

@@ -9,6 +9,7 @@
 #include "games/zentar/ZentarCommon.h"
 #include "games/zentar/ZentarForm.h"
 #include "platform/Headless.h"
+#include "platform/Media.h"
 #include "shell/HighScoreForm.h"
 #include "tests/games/ZentarWindowFixture.h"
 
@@ -261,10 +262,15 @@ TEST_F(ZentarRulesTest, TheLastLifeDropsTheCurtainAndHandsAQualifyingScoreToTheH
             TheHighScoreForm().Unload();
         }
     });
+    // Once down, the game stands still for 5000 ms before the high-score window.
+    std::int64_t lastPass = 0;
     for (int pass = 0; pass < 100 && form.GameMode == Mode::GameOver; ++pass) {
+        const std::int64_t before = platform::headless::Elapsed();
         Pass(100);
+        lastPass = platform::headless::Elapsed() - before;
     }
     platform::headless::OnIdle(nullptr);
+    EXPECT_GE(lastPass, 5100);
     EXPECT_TRUE(shown);
     // Then a new game waits at level 1.
     EXPECT_EQ(form.GameMode, Mode::Waiting);
@@ -272,6 +278,34 @@ TEST_F(ZentarRulesTest, TheLastLifeDropsTheCurtainAndHandsAQualifyingScoreToTheH
     EXPECT_EQ(form.Lives, 3);
     EXPECT_EQ(Common::gScore, 0);
     EXPECT_FALSE(form.Curtain.visible);
+}
+
+TEST_F(ZentarRulesTest, EveryClearedLevelPlaysTheJingleEvenAfterAFlyOutWasLeftEarly)
+{
+    Save("Zentar", "FxOn", "1");
+    form.ReadSettings();
+    const auto jingles = [] {
+        const auto& log = platform::headless::MediaLog();
+        return std::count(log.begin(), log.end(), std::string("Play Sfx\\Zentar\\won.mid"));
+    };
+    PlaceAliens({{0, 100, 100}});
+    Start();
+    ShotAt(0, 130, 130);
+    Pass(1);
+    Pass(16);
+    ASSERT_EQ(form.GameMode, Mode::LevelCleared);
+    EXPECT_EQ(jingles(), 1);
+    // F3 during the fly-out plays on; numpad + then sets the next level up before the fly-out ends.
+    form.GameMode = Mode::Playing;
+    form.Level = 5;
+    form.InitLevel(false, true);
+    PlaceAliens({{0, 100, 100}});
+    Start();
+    ShotAt(0, 130, 130);
+    Pass(1);
+    Pass(16);
+    ASSERT_EQ(form.GameMode, Mode::LevelCleared);
+    EXPECT_EQ(jingles(), 2);
 }
 
 } // namespace
