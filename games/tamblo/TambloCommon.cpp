@@ -54,18 +54,23 @@ bool LoadMap(std::string_view path)
     if (!reader.Open(path)) {
         return false;
     }
+    const bool read = ReadMap(reader);
+    reader.Close();
+    return read;
+}
+
+bool ReadMap(platform::ListReader& reader)
+{
     for (SpriteClass& cell : Tiles) {
         // Read as a number and checked here, so that "2.5" or an id beyond the pictures fails
         // instead of being rounded or reaching the drawing.
         double value = 0;
         if (!reader.Input(value) || value != std::floor(value) || value < 0 ||
             value >= tamblo::TileCount) {
-            reader.Close();
             return false;
         }
         cell.id = platform::CLng(value);
     }
-    reader.Close();
     return true;
 }
 

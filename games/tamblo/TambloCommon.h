@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "games/tamblo/TambloTiles.h"
+#include "platform/ListFile.h"
 #include "toolkit/SpriteClass.h"
 
 namespace TambloCommon {
@@ -36,5 +37,7 @@ void BuildGrid();
 // are not read. False when the file cannot be opened, ends early, or holds a value that is not an
 // integer in 0..17: cells read before the failure keep their new ids, the others their old ones.
 bool LoadMap(std::string_view path);
+// The same from a reader that is already open (the map's text in memory, for example).
+bool ReadMap(platform::ListReader& reader);
 
 } // namespace TambloCommon

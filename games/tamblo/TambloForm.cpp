@@ -20,15 +20,16 @@ constexpr std::string_view Section = "Tamblo";
 using Mode = tamblo::GameMode;
 
 // The launcher shows this window as game 0.
-const bool registered = GameRegistry::Register(GameRegistry::Game::Tamblo,
-                                               []() -> platform::Form& { return TheTambloForm(); });
+[[maybe_unused]] const bool registered = GameRegistry::Register(
+    GameRegistry::Game::Tamblo, []() -> platform::Form& { return TheTambloForm(); });
 
 } // namespace
 
 TambloForm& TheTambloForm()
 {
-    static TambloForm form;
-    return form;
+    // Never destroyed: windows live for the process, and the window system may go first at exit.
+    static auto* const form = new TambloForm;
+    return *form;
 }
 
 TambloForm::TambloForm() = default;

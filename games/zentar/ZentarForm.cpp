@@ -34,15 +34,16 @@ std::int16_t ReadColourPart(std::string_view key)
 }
 
 // The launcher shows this window as game 1.
-const bool registered = GameRegistry::Register(GameRegistry::Game::Zentar,
-                                               []() -> platform::Form& { return TheZentarForm(); });
+[[maybe_unused]] const bool registered = GameRegistry::Register(
+    GameRegistry::Game::Zentar, []() -> platform::Form& { return TheZentarForm(); });
 
 } // namespace
 
 ZentarForm& TheZentarForm()
 {
-    static ZentarForm form;
-    return form;
+    // Never destroyed: windows live for the process, and the window system may go first at exit.
+    static auto* const form = new ZentarForm;
+    return *form;
 }
 
 ZentarForm::ZentarForm() = default;

@@ -352,5 +352,27 @@ TEST_F(TambloFormTest, GShowsTheCellOutlines)
     EXPECT_NE(PixelAt(CellX(1), CellY(2) + 30), platform::Rgb(0, 0, 0));
 }
 
+TEST_F(TambloFormTest, SSavesTheScreenNamedAfterTheLevelAndAFailedSaveLetsPlayGoOn)
+{
+    Start();
+    Key(platform::vbKeyAdd);
+    form.GameMode = Mode::Playing;
+    Key(platform::vbKeyS);
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder / "2.bmp"));
+
+    // A folder in the way: the save fails, says so on standard error, and the game goes on.
+    std::filesystem::create_directory(folder / "1.bmp");
+    Key(platform::vbKeySubtract);
+    form.GameMode = Mode::Playing;
+    ::testing::internal::CaptureStderr();
+    Key(platform::vbKeyS);
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(errors.find("vandrel: "), std::string::npos) << errors;
+    EXPECT_EQ(form.GameMode, Mode::Playing);
+    EXPECT_FALSE(form.QuitGame);
+    Pass();
+    EXPECT_EQ(form.GameMode, Mode::Playing);
+}
+
 } // namespace
 } // namespace tamblotest

@@ -9,6 +9,8 @@
 #include "platform/Headless.h"
 #include "platform/Input.h"
 #include "platform/Joystick.h"
+#include "platform/Settings.h"
+#include "shell/HighScoreForm.h"
 #include "tests/games/TambloTestGame.h"
 
 namespace tamblotest {
@@ -332,6 +334,54 @@ TEST_F(TambloRulesTest, TheThirdCatchEndsTheGameAndANewOneWaitsAtLevelOne)
     EXPECT_EQ(form.Lives, 3);
     EXPECT_EQ(Common::gScore, 0);
     EXPECT_FALSE(form.SadFace.visible);
+}
+
+TEST_F(TambloRulesTest, GameOverHandsAQualifyingScoreToTheHighScoreWindow)
+{
+    // The stored table is 10 ... 60: an equal score does not qualify, a greater one does, and only
+    // with the global "HighScore" option on.
+    struct Case {
+        const char* option;
+        std::int32_t score;
+        bool shown;
+    };
+    const Case cases[] = {{"1", 100, true}, {"1", 10, false}, {"0", 100, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.score) + " with HighScore " + c.option);
+        WriteLevel(1, {"P", "", "", "", "", "", "", "."});
+        Setting("Menu", "HighScore", c.option);
+        form.Unload();
+        Start();
+        form.GameMode = Mode::GameOver;
+        Common::gScore = c.score;
+        bool shown = false;
+        platform::headless::OnIdle([&] {
+            if (shown) {
+                ADD_FAILURE() << "the high-score window is still open";
+                TheHighScoreForm().Unload();
+                return;
+            }
+            shown = true;
+            EXPECT_TRUE(TheHighScoreForm().Visible());
+            platform::headless::After(0).Type("Ada");
+            platform::headless::After(0).KeyPress(platform::vbKeyReturn);
+            platform::headless::After(0).KeyPress(platform::vbKeyEscape);
+        });
+        Pass();
+        platform::headless::OnIdle(nullptr);
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_FALSE(TheHighScoreForm().IsLoaded());
+        EXPECT_EQ(form.GameMode, Mode::Waiting);
+        EXPECT_EQ(Common::gScore, 0);
+        EXPECT_EQ(platform::GetSetting("Vandrel", "Tamblo", "HighscoreName5", ""),
+                  c.shown ? "Ada" : "");
+        EXPECT_EQ(platform::GetSetting("Vandrel", "Tamblo", "Highscore5", ""),
+                  c.shown ? "100" : "60");
+        Setting("Tamblo", "Highscore5", "60");
+        Setting("Tamblo", "HighscoreName5", "");
+        form.FreeGraphics();
+        form.CloseSounds();
+    }
 }
 
 TEST_F(TambloRulesTest, HeldArrowsOverrideEachOtherInOrderAndTheJoystickOverridesThem)
