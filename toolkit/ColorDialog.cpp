@@ -154,6 +154,14 @@ void ColorDialog::Form_KeyDown(std::int16_t& keyCode, std::int16_t shift)
                    static_cast<float>(CancelSprite.Y + platform::IntDiv(CancelSprite.Height, 2)));
 }
 
+void ColorDialog::Form_QueryUnload(std::int16_t&, std::int16_t unloadMode)
+{
+    // The close box is a way out like cancel: a True left by an earlier dialog must not stand.
+    if (unloadMode == platform::vbFormControlMenu) {
+        Common::gOptionsOk = false;
+    }
+}
+
 void ColorDialog::Form_Unload(std::int16_t&)
 {
     CancelSprite.CleanUp();

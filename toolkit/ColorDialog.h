@@ -31,6 +31,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) override;
     void Form_Unload(std::int16_t& cancel) override;
     void Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) override;
     void Form_MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;

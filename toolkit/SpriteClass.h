@@ -43,7 +43,7 @@ public:
     std::string text;
 
     // Releases every frame context, also one borrowed through SetDC or SetSpriteDC. Not run by the
-    // destructor: owners call it before dropping a sprite, and borrowers share contexts.
+    // destructor: owners call it before dropping a sprite, and borrowers and copies share contexts.
     void CleanUp();
     // Appends the picture file as the next frame; width, Height and colorKey then describe it.
     // A file that cannot be loaded leaves the sprite as it was.

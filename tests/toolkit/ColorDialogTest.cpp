@@ -199,6 +199,18 @@ TEST_F(ColorDialogTest, AnyButtonOnCancelClosesAndClicksElsewhereDoNothing)
     EXPECT_EQ(Stored("Green"), "absent");
 }
 
+TEST_F(ColorDialogTest, TheCloseBoxCancels)
+{
+    Common::gOptionsOk = true;
+    Open({[&] {
+        platform::headless::After(0).KeyPress(platform::vbKeyTab);
+        platform::headless::After(0).KeyPress(platform::vbKeyRight);
+        platform::headless::After(0).Close();
+    }});
+    EXPECT_FALSE(Common::gOptionsOk);
+    EXPECT_EQ(Stored("Green"), "absent");
+}
+
 TEST_F(ColorDialogTest, StoredValuesThatAreNoColourReadAsDefaultsOrClampedIntoRange)
 {
     struct Case {
