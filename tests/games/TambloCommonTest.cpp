@@ -69,15 +69,6 @@ TEST(TambloCommonTest, BuildGridPlacesFloorCellsForEachMode)
     }
 }
 
-TEST(TambloCommonTest, BuildGridStartsAfreshAfterAMap)
-{
-    Common::gMode = "easy";
-    tc::BuildGrid();
-    tc::Tiles[5].id = 3;
-    tc::BuildGrid();
-    EXPECT_EQ(tc::Tiles[5].id, 14);
-}
-
 TEST(TambloCommonTest, LoadMapReadsOneValuePerCellWithAnySeparator)
 {
     struct Case {
@@ -104,23 +95,6 @@ TEST(TambloCommonTest, LoadMapReadsOneValuePerCellWithAnySeparator)
             ASSERT_EQ(tc::Tiles[i].id, expected) << "cell " << i;
         }
     }
-}
-
-TEST(TambloCommonTest, LoadMapTakesCommasAndLineBreaksMixed)
-{
-    Common::gMode = "easy";
-    tc::BuildGrid();
-    std::string text;
-    for (int row = 0; row < 8; ++row) {
-        for (int column = 0; column < 13; ++column) {
-            text += std::to_string(14 + (row + column) % 4) + (column < 12 ? ", " : "\r\n");
-        }
-    }
-    ASSERT_TRUE(tc::LoadMap(WriteMap("rows.map", text)));
-    EXPECT_EQ(tc::Tiles[0].id, 14);
-    EXPECT_EQ(tc::Tiles[12].id, 14 + 12 % 4);
-    EXPECT_EQ(tc::Tiles[13].id, 15);
-    EXPECT_EQ(tc::Tiles[103].id, 14 + (7 + 12) % 4);
 }
 
 TEST(TambloCommonTest, LoadMapStopsAtAValueThatIsNoTileId)
