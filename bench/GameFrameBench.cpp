@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "games/tamblo/TambloForm.h"
+#include "games/zentar/ZentarForm.h"
 #include "platform/Clock.h"
 #include "platform/Events.h"
 #include "platform/Headless.h"
@@ -90,9 +91,55 @@ BenchGame Tamblo()
     };
 }
 
+// Zentar in mode "normal": the ship patrols by itself (Space) and fires every 20 frames; any
+// waiting level or new game is started again at once.
+BenchGame Zentar()
+{
+    ZentarForm& form = TheZentarForm();
+    return {
+        "Zentar",
+        [&form] {
+            for (const auto& [key, value] : {std::pair{"Mode", "normal"},
+                                             {"ShipSpeed", "150"},
+                                             {"AliensSpeed", "60"},
+                                             {"Background", "3"},
+                                             {"FxOn", "1"},
+                                             {"MusicOn", "1"}}) {
+                platform::SaveSetting("Vandrel", "Zentar", key, value);
+            }
+            form.Show();
+            form.startLoopTimer.SetEnabled(false);
+            form.LastTime = GameUtil::GetTickMs();
+        },
+        [&form](int frame) {
+            if (form.GameMode == zentar::GameMode::Waiting) {
+                platform::headless::After(0).KeyDown(platform::vbKeySpace);
+            }
+            if (frame % 20 == 0) {
+                platform::headless::After(0).KeyPress(platform::vbKeyUp);
+            }
+        },
+        [&form] {
+            form.NowTime = GameUtil::GetTickMs();
+            form.UpdateGame(form.NowTime, form.LastTime);
+            form.DrawFrame();
+        },
+        [&form] {
+            form.Refresh();
+            platform::DoEvents();
+            form.LastTime = form.NowTime;
+        },
+        [&form] {
+            form.FreeGraphics();
+            form.CloseSounds();
+            form.Unload();
+        },
+    };
+}
+
 std::vector<BenchGame> Games()
 {
-    return {Tamblo()};
+    return {Tamblo(), Zentar()};
 }
 
 double Percentile(std::vector<double> values, double fraction)

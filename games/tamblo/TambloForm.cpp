@@ -1,50 +1,21 @@
-// The Tamblo window: loading, settings, pictures and sounds, the game loop, input, and leaving to
-// the launcher. The rules it drives each pass are in TambloRules.cpp.
+// The Tamblo window: loading, settings, pictures and sounds, input, and the options dialog. The
+// loop and leaving come from GameWindow; the rules each pass runs are in TambloRules.cpp.
 #include "games/tamblo/TambloForm.h"
 
 #include <string>
 #include <string_view>
 
 #include "common/Common.h"
+#include "games/shared/GameSettings.h"
 #include "games/tamblo/TambloCommon.h"
-#include "platform/Convert.h"
-#include "platform/Events.h"
 #include "platform/Input.h"
 #include "platform/Numbers.h"
-#include "platform/Settings.h"
 #include "shell/GameRegistry.h"
-#include "shell/HighScoreForm.h"
-#include "shell/MenuForm.h"
 #include "toolkit/GameUtil.h"
 
 namespace {
 
-constexpr std::string_view App = "Vandrel";
 constexpr std::string_view Section = "Tamblo";
-
-// Game-window plumbing: settings read with the reader's own default for text that does not
-// convert.
-
-bool ReadBoolean(std::string_view section, std::string_view key, bool fallback)
-{
-    return platform::ToBoolean(platform::GetSetting(App, section, key, fallback ? "1" : "0"),
-                               fallback);
-}
-
-// A speed that is not a number or is below 1 is the default: a speed of 0 would never arrive.
-std::int16_t ReadSpeed(std::string_view key, std::int16_t fallback)
-{
-    const std::int16_t speed = platform::ToInt16(
-        platform::GetSetting(App, Section, key, std::to_string(fallback)), fallback);
-    return speed < 1 ? fallback : speed;
-}
-
-// "normal" only when stored exactly so: a bad stored mode must not leave every launch without a
-// map.
-std::string ReadMode()
-{
-    return platform::GetSetting(App, Section, "Mode", "easy") == "normal" ? "normal" : "easy";
-}
 
 using Mode = tamblo::GameMode;
 
@@ -61,19 +32,15 @@ TambloForm& TheTambloForm()
     return *form;
 }
 
-TambloForm::TambloForm()
-{
-    startLoopTimer.OnTimer = [this] { startLoopTimer_Timer(); };
-}
+TambloForm::TambloForm() = default;
 
-// ---- Loading and leaving
+// ---- Loading and releasing
 
 void TambloForm::Form_Load()
 {
     // A quit request left from an earlier showing must not end this one.
     QuitGame = false;
-    GoHeld = false;
-    TurnHeld = false;
+    ClearHeldInput();
     if (Common::gFullScreen) {
         SetWindowState(platform::WindowState::Maximized);
     } else {
@@ -100,15 +67,15 @@ void TambloForm::ReadSettings()
     SetBackColor(platform::Rgb(255, 255, 255));
     SetFont({"Comic Sans MS", 28, true});
     Common::gGameName = Section;
-    MusicOn = ReadBoolean(Section, "MusicOn", true);
-    FxOn = ReadBoolean(Section, "FxOn", true);
-    TambloSpeed = ReadSpeed("TambloSpeed", 50);
-    GhostSpeed = ReadSpeed("GhostSpeed", 45);
-    MaxNumGhosts = platform::ToInt16(platform::GetSetting(App, Section, "MaxNumGhosts", "20"), 20);
-    Common::gMode = ReadMode();
-    Common::gOneButton = ReadBoolean("Menu", "OneButton", false);
-    HighScoreOn = ReadBoolean("Menu", "HighScore", false);
-    Common::gPauseOnStop = ReadBoolean("Menu", "PauseOnStop", false);
+    MusicOn = GameSettings::ReadBoolean(Section, "MusicOn", true);
+    FxOn = GameSettings::ReadBoolean(Section, "FxOn", true);
+    TambloSpeed = GameSettings::ReadSpeed(Section, "TambloSpeed", 50);
+    GhostSpeed = GameSettings::ReadSpeed(Section, "GhostSpeed", 45);
+    MaxNumGhosts = GameSettings::ReadInteger(Section, "MaxNumGhosts", 20);
+    Common::gMode = GameSettings::ReadMode(Section);
+    Common::gOneButton = GameSettings::ReadBoolean(GameSettings::Menu, "OneButton", false);
+    HighScoreOn = GameSettings::ReadBoolean(GameSettings::Menu, "HighScore", false);
+    Common::gPauseOnStop = GameSettings::ReadBoolean(GameSettings::Menu, "PauseOnStop", false);
     TambloCommon::SetTileSize();
     TambloCommon::BuildGrid();
     ShowTileNumbers = false;
@@ -150,24 +117,16 @@ void TambloForm::LoadGraphics()
         face->visible = false;
     }
 
-    // Both buttons centred in the panel below its border strip.
-    StopButton.LoadDCImage("Gfx\\Buttons\\stopbutton.gif", *this);
-    StopButton.X = 15;
-    StopButton.Y =
-        540 + platform::IntDiv(BorderPicture.Height, 2) - platform::IntDiv(StopButton.Height, 2);
-    OptionsButton.LoadDCImage("Gfx\\Buttons\\optionsbutton.gif", *this);
-    OptionsButton.X = 800 - OptionsButton.width - 15;
-    OptionsButton.Y =
-        540 + platform::IntDiv(BorderPicture.Height, 2) - platform::IntDiv(OptionsButton.Height, 2);
+    LoadPanelButtons(BorderPicture.Height);
 }
 
 // The player, the life icon, the ghosts and the cells only borrow pictures.
 void TambloForm::FreeGraphics()
 {
-    for (SpriteClass* sprite :
-         {&PanelPicture, &BorderPicture, &StopButton, &OptionsButton, &SmileFace, &SadFace}) {
+    for (SpriteClass* sprite : {&PanelPicture, &BorderPicture, &SmileFace, &SadFace}) {
         sprite->CleanUp();
     }
+    FreePanelButtons();
     for (SpriteClass& image : TambloCommon::TileImages) {
         image.CleanUp();
     }
@@ -203,66 +162,8 @@ void TambloForm::CloseSounds()
     }
 }
 
-void TambloForm::ExitToMenu()
-{
-    SetMousePointer(platform::MousePointer::Hourglass);
-    FreeGraphics();
-    CloseSounds();
-    TheMenuForm().Show();
-    Unload();
-}
+// ---- Timers, held input and the options dialog
 
-// The close box leaves as Esc does, through the loop, which frees everything before unloading.
-void TambloForm::Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode)
-{
-    if (unloadMode == platform::vbFormControlMenu) {
-        cancel = 1;
-        std::int16_t key = platform::vbKeyEscape;
-        Form_KeyDown(key, 0);
-    }
-}
-
-// ---- The loop
-
-void TambloForm::startLoopTimer_Timer()
-{
-    startLoopTimer.SetEnabled(false);
-    RunGameLoop();
-}
-
-void TambloForm::RunGameLoop()
-{
-    LastTime = GameUtil::GetTickMs();
-    while (!QuitGame) {
-        RunPass();
-    }
-    ExitToMenu();
-}
-
-void TambloForm::RunPass()
-{
-    NowTime = GameUtil::GetTickMs();
-    UpdateGame(NowTime, LastTime);
-    DrawFrame();
-    Refresh();
-    // Key, mouse and timer handlers run here, between passes; they only set fields.
-    platform::DoEvents();
-    LastTime = NowTime;
-}
-
-void TambloForm::RestartTimeBase()
-{
-    NowTime = GameUtil::GetTickMs();
-    LastTime = NowTime;
-}
-
-double TambloForm::PassMs() const
-{
-    return GameUtil::TicksBetween(platform::CLng(LastTime), platform::CLng(NowTime));
-}
-
-// Restarts the clocks of everything that moves or animates, so that no time passes for them
-// across a pause, a dialog or a blocking wait.
 void TambloForm::ResetTimers()
 {
     Player.Update(SpriteClass::RestartClock);
@@ -274,17 +175,15 @@ void TambloForm::ResetTimers()
     }
 }
 
-// ---- Dialogs
+void TambloForm::ClearHeldInput()
+{
+    GoHeld = false;
+    TurnHeld = false;
+}
 
 void TambloForm::ShowOptions()
 {
-    Options.Show(platform::vbModal, this);
-    ResetTimers();
-    // Releases that went to the dialog never reached this window.
-    GoHeld = false;
-    TurnHeld = false;
-    RestartTimeBase();
-    if (!Common::gOptionsOk) {
+    if (!ShowOptionsDialog(Options)) {
         return;
     }
     ReadSettings();
@@ -296,13 +195,6 @@ void TambloForm::ShowOptions()
     FreeGraphics();
     LoadGraphics();
     InitLevel(true, true);
-}
-
-void TambloForm::ShowHighScores()
-{
-    TheHighScoreForm().Show(platform::vbModal, this);
-    GoHeld = false;
-    TurnHeld = false;
 }
 
 // ---- Input: handlers only set fields; the next pass reads them
@@ -373,14 +265,7 @@ void TambloForm::Form_KeyUp(std::int16_t& keyCode, std::int16_t)
 
 void TambloForm::Form_MouseDown(std::int16_t button, std::int16_t, float x, float y)
 {
-    const std::int16_t px = platform::CInt(x);
-    const std::int16_t py = platform::CInt(y);
-    std::int16_t key = 0;
-    if (StopButton.IsUnder(px, py)) {
-        key = platform::vbKeyEscape;
-    } else if (OptionsButton.IsUnder(px, py)) {
-        key = platform::vbKeyF1;
-    }
+    std::int16_t key = PanelButtonKey(x, y);
     if (key != 0) {
         Form_KeyDown(key, 0);
         return;
@@ -402,12 +287,4 @@ void TambloForm::Form_MouseUp(std::int16_t button, std::int16_t, float, float)
     } else if (button == platform::vbRightButton) {
         TurnHeld = false;
     }
-}
-
-void TambloForm::Form_MouseMove(std::int16_t, std::int16_t, float x, float y)
-{
-    const std::int16_t px = platform::CInt(x);
-    const std::int16_t py = platform::CInt(y);
-    StopButton.active = StopButton.IsUnder(px, py);
-    OptionsButton.active = OptionsButton.IsUnder(px, py);
 }

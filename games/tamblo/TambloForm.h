@@ -1,6 +1,7 @@
 // TambloForm: the window of the maze game Tamblo. The window half (TambloForm.cpp) loads settings,
-// pictures and sounds, runs the loop, turns input into fields and leaves to the launcher; the rules
-// half (TambloRules.cpp) sets up levels, runs one pass of the game and draws the frame.
+// pictures and sounds, turns input into fields and shows the options dialog; the rules half
+// (TambloRules.cpp) sets up levels, runs one pass of the game and draws the frame. The loop and
+// leaving come from GameWindow.
 #pragma once
 
 #include <array>
@@ -8,9 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "games/shared/GameWindow.h"
 #include "games/tamblo/TambloOptions.h"
-#include "platform/Form.h"
-#include "platform/Timer.h"
 #include "toolkit/JoyStick.h"
 #include "toolkit/MMedia.h"
 #include "toolkit/SpriteClass.h"
@@ -41,30 +41,24 @@ struct Neighbour {
 
 } // namespace tamblo
 
-class TambloForm : public platform::Form {
+class TambloForm : public GameWindow {
 public:
     TambloForm();
 
     // Window (TambloForm.cpp).
     void ReadSettings();
     void LoadGraphics();
-    void FreeGraphics();
+    void FreeGraphics() override;
     void OpenSounds();
-    void CloseSounds();
-    void RunGameLoop();
-    // One pass of the loop: the rules, the frame, the screen, then the pending window events.
-    void RunPass();
-    void ExitToMenu();
-    void ResetTimers();
+    void CloseSounds() override;
+    void ResetTimers() override;
     // F1 and the options button: the options dialog, and a new game after OK.
     void ShowOptions();
-    // The high-score window at game over, modal.
-    void ShowHighScores();
 
     // Rules (TambloRules.cpp).
     void InitLevel(bool newGame, bool loadMap);
-    void UpdateGame(double aNow, double aLast);
-    void DrawFrame();
+    void UpdateGame(double aNow, double aLast) override;
+    void DrawFrame() override;
     std::int16_t FindTileUnder(const SpriteClass& aSprite) const;
     tamblo::Neighbour GetNeighbourTile(const SpriteClass& aSprite, std::int16_t aDirection) const;
     void HideActors();
@@ -81,8 +75,6 @@ public:
     std::array<SpriteClass, 5> GhostImages;
     std::vector<SpriteClass> GhostStarts;
     SpriteClass PlayerStart;
-    SpriteClass StopButton;
-    SpriteClass OptionsButton;
     SpriteClass SmileFace;
     SpriteClass SadFace;
     MMedia Music;
@@ -95,10 +87,7 @@ public:
     MMedia RotateSound;
     MMedia ClickSound;
     JoyStick Stick;
-    bool QuitGame = false;
     ::tamblo::GameMode GameMode = ::tamblo::GameMode::Waiting;
-    double LastTime = 0;
-    double NowTime = 0;
     bool FxOn = false;
     bool MusicOn = false;
     std::int16_t Facing = tamblo::DirRight;
@@ -111,28 +100,19 @@ public:
     bool ShowTileNumbers = false;
     bool GoHeld = false;
     bool TurnHeld = false;
-    bool HighScoreOn = false;
 
-    // Off until the window has loaded; its first tick starts the loop.
-    platform::Timer startLoopTimer{*this, 1, false};
     TambloOptions Options;
 
 protected:
     void Form_Load() override;
-    void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) override;
     void Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) override;
     void Form_KeyUp(std::int16_t& keyCode, std::int16_t shift) override;
     void Form_MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
     void Form_MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
-    void Form_MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+
+    void ClearHeldInput() override;
 
 private:
-    void startLoopTimer_Timer();
-    // Makes the time of this pass "now", so that a blocking wait or a dialog counts as no time.
-    void RestartTimeBase();
-    // Milliseconds between the previous pass and this one.
-    double PassMs() const;
-
     // Rules, one function per state of a pass (TambloRules.cpp).
     void UpdateWaiting();
     void UpdatePlaying();

@@ -5,15 +5,14 @@
 #include <array>
 #include <cstdint>
 
+#include "games/shared/GameOptions.h"
 #include "platform/CheckBox.h"
-#include "platform/Form.h"
 #include "platform/Frame.h"
 #include "platform/OptionButton.h"
 #include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
-#include "toolkit/SpriteClass.h"
 
-class TambloOptions : public platform::Form {
+class TambloOptions : public GameOptions {
 public:
     TambloOptions();
 
@@ -34,18 +33,12 @@ public:
                                                      platform::OptionButton(*this)};
     platform::CheckBox MusicButton{*this};
     platform::CheckBox FxButton{*this};
-    SpriteClass CancelSprite;
-    SpriteClass OkSprite;
 
 protected:
     void Form_Load() override;
-    void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) override;
-    void Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) override;
-    void Form_MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
-    void Form_Unload(std::int16_t& cancel) override;
+    void SaveSettings() override;
 
 private:
     void LayOut();
     void ShowSettings();
-    void SaveSettings();
 };

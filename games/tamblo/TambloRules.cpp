@@ -11,7 +11,6 @@
 #include "platform/Clock.h"
 #include "platform/Input.h"
 #include "platform/Numbers.h"
-#include "shell/HighScoreTable.h"
 #include "toolkit/GameUtil.h"
 
 namespace {
@@ -21,7 +20,6 @@ using Mode = tamblo::GameMode;
 
 constexpr std::int16_t StartLives = 3;
 constexpr std::int32_t DotScore = 10;
-constexpr std::int32_t StopHintMs = 5000;
 constexpr std::int32_t TurnEveryMs = 1000;
 constexpr std::int32_t ClearedWaitMs = 4000; // the cleared and game-over screens without effects
 constexpr std::int32_t FallenWaitMs = 3000;  // after the figure has left the field
@@ -29,7 +27,6 @@ constexpr double FallAcceleration = 175;     // pixels per second per second
 constexpr double FieldBottom = 485;          // the figure has left the field below ...
 constexpr double FieldRight = 805;           // ... or to the right of these
 constexpr int GhostDraws = 51;
-constexpr platform::Color Blue = 0xFF0000;
 
 bool AtRest(const SpriteClass& sprite)
 {
@@ -150,11 +147,7 @@ void TambloForm::InitLevel(bool newGame, bool loadMap)
     Player.visible = true;
     Player.active = true;
 
-    Common::gStopHint = false;
-    if (!newGame && Common::gPauseOnStop) {
-        Common::gStopHint = true;
-        Common::gStopHintUntil = GameUtil::GetTickMs() + StopHintMs;
-    }
+    StartStopHint(newGame);
     GameMode = Mode::Waiting;
 }
 
@@ -191,12 +184,7 @@ void TambloForm::UpdateWaiting()
         Stick.IsButtonDown() != -1) {
         GameMode = Mode::Playing;
     }
-    if (Common::gPauseOnStop) {
-        if (GameUtil::TicksBetween(Common::gStopHintUntil, GameUtil::GetTickMs()) > 0) {
-            Common::gStopHint = false;
-        }
-        StopButton.active = Common::gStopHint;
-    }
+    UpdateStopHint();
 }
 
 void TambloForm::UpdatePlaying()
@@ -391,9 +379,7 @@ void TambloForm::UpdateGameOver()
         platform::Sleep(ClearedWaitMs);
     }
     SadFace.visible = false;
-    if (HighScoreOn && Common::IsHighScore(Common::gScore, Common::gGameName)) {
-        ShowHighScores();
-    }
+    ShowHighScoreIfQualifies();
     InitLevel(true, true);
     RestartTimeBase();
 }
@@ -504,13 +490,5 @@ void TambloForm::DrawFrame()
     PanelPicture.Draw(*this);
     BorderPicture.Draw(*this);
     GameUtil::DrawPanel(*this, Level, Common::gScore, Lives, LivesIcon);
-    StopButton.DrawTransp(*this);
-    OptionsButton.DrawTransp(*this);
-    SetDrawWidth(4);
-    if (StopButton.active) {
-        StopButton.DrawBorder(Blue, *this);
-    }
-    if (OptionsButton.active) {
-        OptionsButton.DrawBorder(Blue, *this);
-    }
+    DrawPanelButtons();
 }
