@@ -35,5 +35,5 @@ function(vandrel_display_tests name dir)
   vandrel_test_program(${name} "${sources}" ${ARGN})
   gtest_discover_tests(${name} WORKING_DIRECTORY ${VANDREL_PROGRAM_DIR}
                        DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST
-                       PROPERTIES LABELS display)
+                       PROPERTIES LABELS display RUN_SERIAL TRUE)
 endfunction()

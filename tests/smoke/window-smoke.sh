@@ -26,10 +26,15 @@ export SDL_AUDIODRIVER=dummy
 "$program" 2>"$work/stderr" &
 pid=$!
 window=$(timeout 20 xdotool search --sync --name "Vandrel Smoke" | head -n 1)
-sleep 1 # let the first frames reach the screen
-timeout 20 xwd -silent -id "$window" >"$work/shot.xwd"
-read -r -a colours <<<"$("$pixel" "$work/shot.xwd" 100,300 700,300 400,300 | tr '\n' ' ')"
+# The first frames may take a while to reach the screen on a busy machine: look again until they do.
 expected=(FF0000 00FF00 0000FF)
+colours=()
+for _ in $(seq 40); do
+  sleep 0.25
+  timeout 20 xwd -silent -id "$window" >"$work/shot.xwd" || continue
+  read -r -a colours <<<"$("$pixel" "$work/shot.xwd" 100,300 700,300 400,300 | tr '\n' ' ')"
+  [ "${colours[*]}" = "${expected[*]}" ] && break
+done
 if [ "${colours[*]}" != "${expected[*]}" ]; then
   echo "vandrel: smoke: window pixels ${colours[*]}, expected ${expected[*]}" >&2
   exit 1

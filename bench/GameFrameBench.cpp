@@ -1,0 +1,189 @@
+// GameFrameBench: each game plays 3000 frames of 16 ms on the headless backend with scripted input,
+// and the time of every frame's update and drawing (not its present) is measured on the real
+// clock; the median and the 99th percentile in microseconds are reported per game.
+// A game joins by adding a BenchGame (its start, its input for a frame, one pass) to Games().
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "games/tamblo/TambloForm.h"
+#include "games/zentar/ZentarForm.h"
+#include "platform/Clock.h"
+#include "platform/Events.h"
+#include "platform/Headless.h"
+#include "platform/HeadlessDevices.h"
+#include "platform/Input.h"
+#include "platform/Paths.h"
+#include "platform/Settings.h"
+#include "toolkit/GameUtil.h"
+
+namespace {
+
+constexpr int Frames = 3000;
+constexpr std::int32_t FrameMs = 16;
+
+struct BenchGame {
+    const char* name;
+    std::function<void()> start;          // settings, then the window shown and its loop held back
+    std::function<void(int frame)> input; // scripts the input of a frame
+    std::function<void()> update;         // timed: the rules and the drawing of one pass
+    std::function<void()> rest;           // untimed: the present, the events, the end of the pass
+    std::function<void()> stop;
+};
+
+// Tamblo in mode "easy" with every ghost: the figure holds one arrow until it stands against a
+// wall, then takes another, and play starts again whenever a level, a life or a game begins.
+BenchGame Tamblo()
+{
+    TambloForm& form = TheTambloForm();
+    auto arrow = std::make_shared<int>(0);
+    return {
+        "Tamblo",
+        [&form] {
+            for (const auto& [key, value] : {std::pair{"Mode", "easy"},
+                                             {"MaxNumGhosts", "20"},
+                                             {"TambloSpeed", "120"},
+                                             {"GhostSpeed", "90"},
+                                             {"FxOn", "1"},
+                                             {"MusicOn", "1"}}) {
+                platform::SaveSetting("Vandrel", "Tamblo", key, value);
+            }
+            form.Show();
+            form.startLoopTimer.SetEnabled(false);
+            form.LastTime = GameUtil::GetTickMs();
+        },
+        [&form, arrow](int frame) {
+            const std::int16_t arrows[] = {platform::vbKeyRight, platform::vbKeyDown,
+                                           platform::vbKeyLeft, platform::vbKeyUp};
+            if (form.Player.xMov == 0 && form.Player.yMov == 0) {
+                *arrow = (*arrow + 1 + frame / 7 % 3) % 4;
+            }
+            for (int i = 0; i < 4; ++i) {
+                platform::headless::SetKeyState(arrows[i], i == *arrow);
+            }
+            if (form.GameMode == tamblo::GameMode::Waiting) {
+                platform::headless::After(0).KeyPress(platform::vbKeyF3);
+            }
+        },
+        [&form] {
+            form.NowTime = GameUtil::GetTickMs();
+            form.UpdateGame(form.NowTime, form.LastTime);
+            form.DrawFrame();
+        },
+        [&form] {
+            form.Refresh();
+            platform::DoEvents();
+            form.LastTime = form.NowTime;
+        },
+        [&form] {
+            form.FreeGraphics();
+            form.CloseSounds();
+            form.Unload();
+        },
+    };
+}
+
+// Zentar in mode "normal": the ship patrols by itself (Space) and fires every 20 frames; any
+// waiting level or new game is started again at once.
+BenchGame Zentar()
+{
+    ZentarForm& form = TheZentarForm();
+    return {
+        "Zentar",
+        [&form] {
+            for (const auto& [key, value] : {std::pair{"Mode", "normal"},
+                                             {"ShipSpeed", "150"},
+                                             {"AliensSpeed", "60"},
+                                             {"Background", "3"},
+                                             {"FxOn", "1"},
+                                             {"MusicOn", "1"}}) {
+                platform::SaveSetting("Vandrel", "Zentar", key, value);
+            }
+            form.Show();
+            form.startLoopTimer.SetEnabled(false);
+            form.LastTime = GameUtil::GetTickMs();
+        },
+        [&form](int frame) {
+            if (form.GameMode == zentar::GameMode::Waiting) {
+                platform::headless::After(0).KeyDown(platform::vbKeySpace);
+            }
+            if (frame % 20 == 0) {
+                platform::headless::After(0).KeyPress(platform::vbKeyUp);
+            }
+        },
+        [&form] {
+            form.NowTime = GameUtil::GetTickMs();
+            form.UpdateGame(form.NowTime, form.LastTime);
+            form.DrawFrame();
+        },
+        [&form] {
+            form.Refresh();
+            platform::DoEvents();
+            form.LastTime = form.NowTime;
+        },
+        [&form] {
+            form.FreeGraphics();
+            form.CloseSounds();
+            form.Unload();
+        },
+    };
+}
+
+std::vector<BenchGame> Games()
+{
+    return {Tamblo(), Zentar()};
+}
+
+double Percentile(std::vector<double> values, double fraction)
+{
+    std::sort(values.begin(), values.end());
+    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1));
+    return values[index];
+}
+
+} // namespace
+
+int main()
+{
+    // Game time runs on the virtual clock, 16 ms a frame; only the frames' work is timed for real.
+    platform::virtualclock::Enable(true);
+    platform::virtualclock::SetFramePeriod(FrameMs);
+    platform::headless::UseDevices(true);
+    const auto config =
+        std::filesystem::temp_directory_path() / ("vandrel-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(config);
+    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    // The benchmark lies in build/bench, the games' data in build/bin.
+    platform::SetProgramFolder(platform::ProgramFolder().parent_path() / "bin");
+    platform::SetProgramFolderAsCurrent();
+
+    for (BenchGame& game : Games()) {
+        platform::headless::Install();
+        GameUtil::SetRandomState(1);
+        game.start();
+        std::vector<double> micros;
+        micros.reserve(Frames);
+        for (int frame = 0; frame < Frames; ++frame) {
+            game.input(frame);
+            const auto begin = std::chrono::steady_clock::now();
+            game.update();
+            const auto end = std::chrono::steady_clock::now();
+            micros.push_back(std::chrono::duration<double, std::micro>(end - begin).count());
+            game.rest();
+        }
+        game.stop();
+        std::printf("%-8s %d frames of %d ms: median %.1f us, 99th percentile %.1f us per frame\n",
+                    game.name, Frames, FrameMs, Percentile(micros, 0.5), Percentile(micros, 0.99));
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(config, ignored);
+    return 0;
+}

@@ -1,0 +1,68 @@
+// GameOptions: what the games' options dialogs share: the window (340 x 420, blue, no text), the
+// row of mode, music and effects buttons, the cancel and OK pictures hit-tested on any mouse
+// button, Esc as cancel, the close box as cancel, and the stored speeds as the bars show them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "platform/CheckBox.h"
+#include "platform/Form.h"
+#include "platform/Gdi.h"
+#include "platform/OptionButton.h"
+#include "toolkit/SpriteClass.h"
+
+class GameOptions : public platform::Form {
+public:
+    SpriteClass CancelSprite;
+    SpriteClass OkSprite;
+
+    // Every speed bar runs from 20 to 300 pixels per second.
+    static constexpr std::int16_t SpeedMin = 20;
+    static constexpr std::int16_t SpeedMax = 300;
+    static constexpr std::int32_t Gap = 20;        // between neighbouring pictures and controls
+    static constexpr std::int32_t ButtonSize = 60; // the picture buttons
+    static constexpr std::int32_t ScrollWidth = 220;
+    static constexpr platform::Color BackColour = platform::Rgb(57, 158, 255);
+
+protected:
+    // The section the dialog reads and writes, and its mode, music and effects buttons, which the
+    // dialog creates in its own layout order (they are not constructed yet when this runs).
+    GameOptions(std::string_view section, std::array<platform::OptionButton, 2>& modeOption,
+                platform::CheckBox& musicButton, platform::CheckBox& fxButton);
+
+    // Back colour, icon, size and caption of the window.
+    void SetUpWindow();
+    // The mode, music and effects buttons in one row at the given top, 20 pixels apart from x 20.
+    void LayOutButtonRow(std::int32_t top);
+    // Cancel at the left of the button row and OK at the right, both at y, drawn once colour-keyed.
+    void PlaceCancelAndOk(std::int32_t y);
+
+    // A stored speed as a bar shows it: one that is no number or below 1 is the default (as the
+    // game reads it), any other is brought into 20..300.
+    std::int16_t StoredSpeed(std::string_view key, std::int16_t fallback) const;
+    // The mode shown is the running game's (gMode), not the stored one; music and effects as
+    // stored.
+    void ShowButtonRow();
+    // "Mode", "MusicOn" and "FxOn", in this order.
+    void SaveButtonRow();
+
+    // Writes every key of the dialog, changed or not.
+    virtual void SaveSettings() = 0;
+
+    // A press of any button on the cancel picture cancels; on the OK picture it saves and confirms.
+    void Form_MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
+    // Esc is a press at the middle of the cancel picture.
+    void Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) override;
+    void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) override;
+    void Form_Unload(std::int16_t& cancel) override;
+
+    std::string_view Section() const { return section_; }
+
+private:
+    std::string_view section_;
+    std::array<platform::OptionButton, 2>& modeOption_;
+    platform::CheckBox& musicButton_;
+    platform::CheckBox& fxButton_;
+};

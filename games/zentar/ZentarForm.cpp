@@ -1,0 +1,354 @@
+// The Zentar window: loading, settings, pictures and sounds, input, and the options dialog. The
+// loop and leaving come from GameWindow; the rules each pass runs are in ZentarRules.cpp.
+#include "games/zentar/ZentarForm.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "common/Common.h"
+#include "games/shared/GameSettings.h"
+#include "games/zentar/ZentarCommon.h"
+#include "platform/Input.h"
+#include "platform/Numbers.h"
+#include "shell/GameRegistry.h"
+
+namespace {
+
+namespace zc = ZentarCommon;
+using Mode = zentar::GameMode;
+
+constexpr std::string_view Section = "Zentar";
+constexpr std::int16_t vbKeyD = platform::vbKeyA + 3;
+constexpr std::int32_t FieldWidth = 800;
+constexpr std::int32_t WindowHeight = 600;
+constexpr std::int32_t PanelTop = 480;
+constexpr std::int32_t ShipAbovePanel = 5;
+// Space is black where a level has no background picture.
+constexpr platform::Color SpaceColour = platform::Rgb(0, 0, 0);
+
+// A stored colour part, brought into 0..255.
+std::int16_t ReadColourPart(std::string_view key)
+{
+    return std::clamp<std::int16_t>(GameSettings::ReadInteger(Section, key, 50), 0, 255);
+}
+
+// The launcher shows this window as game 1.
+[[maybe_unused]] const bool registered = GameRegistry::Register(
+    GameRegistry::Game::Zentar, []() -> platform::Form& { return TheZentarForm(); });
+
+} // namespace
+
+ZentarForm& TheZentarForm()
+{
+    // Never destroyed: windows live for the process, and the window system may go first at exit.
+    static auto* const form = new ZentarForm;
+    return *form;
+}
+
+ZentarForm::ZentarForm() = default;
+
+// ---- Loading
+
+void ZentarForm::Form_Load()
+{
+    // A quit request left from an earlier showing must not end this one.
+    QuitGame = false;
+    ClearHeldInput();
+    if (Common::gFullScreen) {
+        SetWindowState(platform::WindowState::Maximized);
+    } else {
+        SetClientSize(FieldWidth, WindowHeight);
+        SetCaption("Vandrel");
+    }
+    ReadSettings();
+    LoadGraphics();
+    OpenSounds();
+    Stick.Init(*this);
+    if (MusicOn) {
+        Music.PlayMedia();
+    }
+    // Without a readable level 1 this sets QuitGame, and the loop then ends before its first pass:
+    // leaving from here would close the launcher that is still showing this window.
+    InitLevel(true, true);
+    startLoopTimer.SetEnabled(true);
+    SetMousePointer(platform::MousePointer::Default);
+}
+
+void ZentarForm::ReadSettings()
+{
+    SetFont({"Comic Sans MS", 28, true});
+    Common::gGameName = Section;
+    MusicOn = GameSettings::ReadBoolean(Section, "MusicOn", true);
+    FxOn = GameSettings::ReadBoolean(Section, "FxOn", true);
+    BackgroundChoice = GameSettings::ReadInteger(Section, "Background", 3);
+    ShotSpeed = 200;
+    ShipSpeed = GameSettings::ReadSpeed(Section, "ShipSpeed", 100);
+    AliensSpeed = GameSettings::ReadSpeed(Section, "AliensSpeed", 50);
+    Common::gMode = GameSettings::ReadMode(Section);
+    HighScoreOn = GameSettings::ReadBoolean(GameSettings::Menu, "HighScore", false);
+    Common::gPauseOnStop = GameSettings::ReadBoolean(GameSettings::Menu, "PauseOnStop", false);
+}
+
+void ZentarForm::LoadGraphics()
+{
+    SetIcon("gfx\\icon\\icon.ico");
+    Ship.LoadDCImage("Gfx\\Zentar\\ship.gif", *this);
+    Ship.X = FieldWidth / 2 - platform::IntDiv(Ship.width, 2);
+    Ship.Y = PanelTop - Ship.Height - ShipAbovePanel;
+    ShotPicture.LoadDCImage("Gfx\\Zentar\\shot.gif", *this);
+    for (SpriteClass& shot : Shots) {
+        shot.SetSpriteDC(ShotPicture);
+    }
+    ShipExplosion.LoadDCImage("Gfx\\Zentar\\explosion.gif", *this);
+    FlowerPicture.LoadDCImage("Gfx\\Zentar\\flower.gif", *this);
+    for (SpriteClass& flower : Flowers) {
+        flower.SetSpriteDC(FlowerPicture);
+    }
+    Curtain.LoadDCImage("Gfx\\Common\\Backgrounds\\background0.jpg", *this);
+    Panel.LoadDCImage("Gfx\\Panel\\panel.gif", *this);
+    Panel.Y = PanelTop;
+    Border.LoadDCImage("Gfx\\Panel\\border.gif", *this);
+    Border.Y = PanelTop;
+    LoadPanelButtons(Border.Height);
+    LoadAlienImages();
+}
+
+void ZentarForm::LoadAlienImages()
+{
+    FreeAlienImages();
+    const std::string folder = "Gfx\\Zentar\\" + Common::gMode + "\\";
+    for (std::size_t type = 0; type < zc::AlienPictures.size(); ++type) {
+        const std::string number = (type < 10 ? "0" : "") + std::to_string(type);
+        zc::AlienPictures[type].LoadDCImage(folder + "alien" + number + ".gif", *this);
+    }
+    for (std::size_t i = 0; i < HitExplosions.size(); ++i) {
+        HitExplosions[i].LoadDCImage(folder + "explosion" + std::to_string(i) + ".gif", *this);
+    }
+}
+
+void ZentarForm::FreeAlienImages()
+{
+    zc::MapBackground.CleanUp();
+    for (SpriteClass& picture : zc::AlienPictures) {
+        picture.CleanUp();
+    }
+    for (SpriteClass& explosion : HitExplosions) {
+        explosion.CleanUp();
+    }
+}
+
+void ZentarForm::PrepareLevelGraphics()
+{
+    // LoadMap keeps only aliens whose type names a picture.
+    for (SpriteClass& alien : zc::MapAliens) {
+        if (alien.visible) {
+            alien.SetSpriteDC(zc::AlienPictures[static_cast<std::size_t>(alien.id)]);
+        }
+    }
+    zc::MapBackground.CleanUp();
+    // Only the plain colour changes the back colour, which also fills a field without a picture.
+    if (BackgroundChoice != 2) {
+        SetBackColor(SpaceColour);
+    }
+    switch (BackgroundChoice) {
+    case 0:
+    case 1:
+        zc::MapBackground.LoadDCImage("Gfx\\Zentar\\Backgrounds\\simpleBg" +
+                                          std::to_string(BackgroundChoice) + ".gif",
+                                      *this);
+        break;
+    case 2:
+        // A canvas of the window's size, painted in the stored colour.
+        zc::MapBackground.LoadDCImage("Gfx\\Common\\Backgrounds\\background0.jpg", *this);
+        SetBackColor(
+            platform::Rgb(ReadColourPart("Red"), ReadColourPart("Green"), ReadColourPart("Blue")));
+        platform::BitBlt(zc::MapBackground.GetDC(0), 0, 0, FieldWidth, WindowHeight, hDC(), 0, 0,
+                         platform::SRCCOPY);
+        break;
+    case 3:
+        zc::MapBackground.LoadDCImage("Gfx\\Common\\Backgrounds\\background" +
+                                          std::to_string(zc::MapBackground.id) + ".jpg",
+                                      *this);
+        break;
+    default:
+        break;
+    }
+}
+
+void ZentarForm::OpenSounds()
+{
+    Music.OpenMedia("Music\\zentar.mid");
+    for (std::size_t i = 0; i < FireSounds.size(); ++i) {
+        FireSounds[i].OpenMedia("Sfx\\Zentar\\fire" + std::to_string(i) + ".wav");
+    }
+    EnemyHitSound.OpenMedia("Sfx\\Zentar\\enemyHit.wav");
+    ShipExplodeSound.OpenMedia("Sfx\\Zentar\\shipExplode.wav");
+    ShipMoveSound.OpenMedia("Sfx\\Zentar\\shipMove.wav");
+    WonSound.OpenMedia("Sfx\\Zentar\\won.mid");
+    LostGameSound.OpenMedia("Sfx\\Zentar\\lostGame.wav");
+    LostLifeSound.OpenMedia("Sfx\\Zentar\\lostLife.wav");
+    ClickSound.OpenMedia("Sfx\\click.wav");
+    // The destroyed ship holds the game still until both sounds have ended.
+    ShipExplodeSound.SetWait(true);
+    LostLifeSound.SetWait(true);
+}
+
+void ZentarForm::CloseSounds()
+{
+    Music.CloseMedia();
+    for (MMedia& sound : FireSounds) {
+        sound.CloseMedia();
+    }
+    for (MMedia* sound : {&EnemyHitSound, &ShipExplodeSound, &ShipMoveSound, &WonSound,
+                          &LostGameSound, &LostLifeSound, &ClickSound}) {
+        sound->CloseMedia();
+    }
+}
+
+// The shots and flowers only borrow pictures.
+void ZentarForm::FreeGraphics()
+{
+    for (SpriteClass* sprite :
+         {&Ship, &ShotPicture, &ShipExplosion, &FlowerPicture, &Curtain, &Panel, &Border}) {
+        sprite->CleanUp();
+    }
+    FreePanelButtons();
+    FreeAlienImages();
+}
+
+// The curtain and the flowers too, so that no pass counts the time of a dialog.
+void ZentarForm::ResetTimers()
+{
+    Ship.Update(SpriteClass::RestartClock);
+    for (SpriteClass& alien : zc::MapAliens) {
+        alien.Update(SpriteClass::RestartClock);
+    }
+    for (SpriteClass& shot : Shots) {
+        shot.Update(SpriteClass::RestartClock);
+    }
+    for (SpriteClass& flower : Flowers) {
+        flower.Update(SpriteClass::RestartClock);
+    }
+    Curtain.Update(SpriteClass::RestartClock);
+}
+
+void ZentarForm::ClearHeldInput()
+{
+    LeftHeld = false;
+    RightHeld = false;
+    AutoMove = false;
+}
+
+void ZentarForm::ShowOptions()
+{
+    if (!ShowOptionsDialog(Options)) {
+        return;
+    }
+    ReadSettings();
+    if (MusicOn) {
+        Music.PlayMedia();
+    } else {
+        Music.StopMedia();
+    }
+    LoadAlienImages();
+    InitLevel(true, true);
+}
+
+// ---- Input: handlers only set fields; the next pass reads them
+
+void ZentarForm::Form_KeyDown(std::int16_t& keyCode, std::int16_t)
+{
+    switch (keyCode) {
+    case platform::vbKeyEscape:
+        ClickSound.PlayMedia();
+        QuitGame = true;
+        break;
+    case platform::vbKeyF1:
+        ClickSound.PlayMedia();
+        ShowOptions();
+        break;
+    case platform::vbKeyF3:
+        // A destroyed ship or a falling curtain finishes what it does.
+        if (GameMode == Mode::LifeLost || GameMode == Mode::GameOver) {
+            break;
+        }
+        ResetTimers();
+        GameMode = GameMode == Mode::Playing ? Mode::Paused : Mode::Playing;
+        break;
+    case platform::vbKeySpace:
+        AutoMove = true;
+        break;
+    case platform::vbKeyLeft:
+        LeftHeld = true;
+        break;
+    case platform::vbKeyRight:
+        RightHeld = true;
+        break;
+    case platform::vbKeyUp:
+    case platform::vbKeyReturn:
+        FireShot();
+        break;
+    case platform::vbKeyAdd:
+    case platform::vbKeySubtract:
+        if (GameMode == Mode::Waiting || GameMode == Mode::Playing) {
+            Level = static_cast<std::int16_t>(Level + (keyCode == platform::vbKeyAdd ? 1 : -1));
+            InitLevel(false, true);
+        }
+        return;
+    case vbKeyD:
+        GameMode = Mode::GameOver;
+        break;
+    default:
+        break;
+    }
+    // Any other key starts a waiting game; Enter during the stop hint leaves it instead.
+    if (keyCode == platform::vbKeyReturn && Common::gStopHint) {
+        if (GameMode == Mode::Waiting) {
+            QuitGame = true;
+        }
+        return;
+    }
+    if (GameMode == Mode::Waiting) {
+        StartGame();
+    }
+}
+
+// Releasing any of the three stops every motion.
+void ZentarForm::Form_KeyUp(std::int16_t& keyCode, std::int16_t)
+{
+    if (keyCode == platform::vbKeyLeft || keyCode == platform::vbKeyRight ||
+        keyCode == platform::vbKeySpace) {
+        ClearHeldInput();
+    }
+}
+
+void ZentarForm::Form_MouseDown(std::int16_t button, std::int16_t, float x, float y)
+{
+    std::int16_t key = PanelButtonKey(x, y);
+    if (key != 0) {
+        Form_KeyDown(key, 0);
+        return;
+    }
+    if (GameMode == Mode::Waiting) {
+        StartGame();
+    }
+    if (button == platform::vbLeftButton) {
+        FireShot();
+    } else if (button == platform::vbRightButton) {
+        // Towards the pointer's side of the ship's middle; at the middle itself, nowhere.
+        if (x < Ship.MiddleX()) {
+            LeftHeld = true;
+        } else if (x > Ship.MiddleX()) {
+            RightHeld = true;
+        }
+    }
+}
+
+void ZentarForm::Form_MouseUp(std::int16_t button, std::int16_t, float, float)
+{
+    if (button == platform::vbRightButton) {
+        LeftHeld = false;
+        RightHeld = false;
+    }
+}

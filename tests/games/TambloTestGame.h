@@ -1,0 +1,179 @@
+// A Tamblo window on the headless backend for the rules and window tests: levels of its own in a
+// temporary program folder (beside the generated pictures and sounds), square test figures, the
+// settings each test starts from, and passes of the loop run one at a time.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "games/tamblo/TambloForm.h"
+#include "platform/Gdi.h"
+#include "platform/Headless.h"
+#include "platform/Paths.h"
+#include "platform/Settings.h"
+#include "toolkit/GameUtil.h"
+#include "tools/TambloMazeDrawing.h"
+
+namespace tamblotest {
+
+using Mode = tamblo::GameMode;
+
+inline constexpr platform::Color Key = platform::Rgb(255, 0, 255);
+inline constexpr std::int32_t Cell = 60; // mode "easy"
+
+// The top-left corner of a cell of the easy grid.
+inline double CellX(int column)
+{
+    return 10 + Cell * column;
+}
+inline double CellY(int row)
+{
+    return Cell * row;
+}
+
+// A 60 x 60 picture in a context of its own: the colour key, with an opaque square covering the
+// pixels 10 to 49 on both axes. Two such figures touch when 39 pixels apart, not when 40.
+inline platform::Hdc SquarePicture()
+{
+    platform::Bitmap bitmap(Cell, Cell);
+    for (std::int32_t y = 0; y < Cell; ++y) {
+        for (std::int32_t x = 0; x < Cell; ++x) {
+            const bool inside = x >= 10 && x < 50 && y >= 10 && y < 50;
+            bitmap.Row(y)[x] =
+                static_cast<std::uint32_t>(inside ? platform::Rgb(200, 160, 0) : Key);
+        }
+    }
+    const platform::Hdc dc = platform::CreateCompatibleDC(0);
+    platform::DeleteObject(platform::SelectObject(dc, platform::CreateBitmapFrom(bitmap)));
+    return dc;
+}
+
+inline void UseSquare(SpriteClass& sprite)
+{
+    sprite.CleanUp();
+    sprite.SetDC(SquarePicture());
+    sprite.width = Cell;
+    sprite.Height = Cell;
+    sprite.colorKey = Key;
+}
+
+class TambloGame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::headless::Install();
+        GameUtil::SetRandomState(20240601);
+        static int counter = 0;
+        folder = std::filesystem::temp_directory_path() /
+                 ("vandrel-tamblo-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+        std::filesystem::create_directories(folder / "Maps" / "Tamblo" / "easy");
+        std::filesystem::create_directories(folder / "Maps" / "Tamblo" / "normal");
+        for (const char* data : {"Gfx", "Sfx", "Music"}) {
+            std::filesystem::create_directory_symlink(platform::ProgramFolder() / data,
+                                                      folder / data);
+        }
+        platform::SetCurrentDirectoryA(folder.string());
+        const std::pair<const char*, const char*> tamblo[] = {
+            {"Mode", "easy"},      {"TambloSpeed", "300"}, {"GhostSpeed", "300"},
+            {"MaxNumGhosts", "0"}, {"MusicOn", "0"},       {"FxOn", "0"},
+            {"Highscore0", "10"},  {"Highscore1", "20"},   {"Highscore2", "30"},
+            {"Highscore3", "40"},  {"Highscore4", "50"},   {"Highscore5", "60"},
+        };
+        for (const auto& [key, value] : tamblo) {
+            platform::SaveSetting("Vandrel", "Tamblo", key, value);
+        }
+        for (const char* key : {"OneButton", "HighScore", "PauseOnStop"}) {
+            platform::SaveSetting("Vandrel", "Menu", key, "0");
+        }
+    }
+
+    void TearDown() override
+    {
+        if (form.IsLoaded()) {
+            form.FreeGraphics();
+            form.CloseSounds();
+            form.Unload();
+        }
+        platform::SetProgramFolderAsCurrent();
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+
+    // Writes level `level` of mode "easy" from a drawing (the maze tool's marks); rows and columns
+    // not given are floor.
+    void WriteLevel(int level, std::vector<std::string> rows)
+    {
+        rows.resize(8);
+        std::string text;
+        for (std::string& row : rows) {
+            row.resize(13, '_');
+            text += row + "\n";
+        }
+        std::string error;
+        const auto maze = tamblo::ReadMazeDrawing(text, error);
+        ASSERT_TRUE(maze) << error;
+        std::ofstream map(folder / "Maps" / "Tamblo" / "easy" / (std::to_string(level) + ".map"));
+        for (std::size_t i = 0; i < maze->tiles.size(); ++i) {
+            map << maze->tiles[i] << ((i + 1) % 13 == 0 ? "\r\n" : ",");
+        }
+    }
+
+    void Setting(const char* section, const char* key, const char* value)
+    {
+        platform::SaveSetting("Vandrel", section, key, value);
+    }
+
+    // Shows the window as the launcher does, but runs its passes from the test: the loop timer is
+    // stopped, the figure and the ghosts become squares, and a new game waits at level 1.
+    void Start()
+    {
+        form.Show();
+        form.startLoopTimer.SetEnabled(false);
+        for (SpriteClass& image : form.PlayerImages) {
+            UseSquare(image);
+        }
+        for (SpriteClass& image : form.GhostImages) {
+            UseSquare(image);
+        }
+        form.Player.SetSpriteDC(form.PlayerImages[0]);
+        form.LivesIcon.SetSpriteDC(form.PlayerImages[0]);
+        form.InitLevel(true, true);
+        form.LastTime = GameUtil::GetTickMs();
+    }
+
+    void Pass(int count = 1)
+    {
+        for (int i = 0; i < count; ++i) {
+            form.RunPass();
+        }
+    }
+
+    // Runs passes until done() holds; false when it still does not after maxPasses.
+    bool PassUntil(const std::function<bool()>& done, int maxPasses = 3000)
+    {
+        for (int i = 0; i < maxPasses; ++i) {
+            if (done()) {
+                return true;
+            }
+            form.RunPass();
+        }
+        return done();
+    }
+
+    bool AtCell(const SpriteClass& sprite, int row, int column) const
+    {
+        return sprite.X == CellX(column) && sprite.Y == CellY(row) && sprite.xMov == 0 &&
+               sprite.yMov == 0;
+    }
+
+    TambloForm form;
+    std::filesystem::path folder;
+};
+
+} // namespace tamblotest

@@ -1,0 +1,47 @@
+// Replaces the global operator new of the toolkit test program with a counting one.
+#include "AllocationCounter.h"
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+std::size_t allocationCount = 0;
+}
+
+namespace allocations {
+std::size_t Count()
+{
+    return allocationCount;
+}
+} // namespace allocations
+
+void* operator new(std::size_t size)
+{
+    ++allocationCount;
+    if (void* block = std::malloc(size == 0 ? 1 : size)) {
+        return block;
+    }
+    throw std::bad_alloc();
+}
+
+void* operator new[](std::size_t size)
+{
+    return operator new(size);
+}
+
+void operator delete(void* block) noexcept
+{
+    std::free(block);
+}
+void operator delete[](void* block) noexcept
+{
+    std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept
+{
+    std::free(block);
+}
+void operator delete[](void* block, std::size_t) noexcept
+{
+    std::free(block);
+}
