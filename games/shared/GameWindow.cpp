@@ -83,6 +83,18 @@ void GameWindow::Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode)
 
 // ---- The panel's buttons
 
+void GameWindow::BeginLoad()
+{
+    QuitGame = false;
+    ClearHeldInput();
+    if (Common::gFullScreen) {
+        SetWindowState(platform::WindowState::Maximized);
+    } else {
+        SetClientSize(800, 600);
+        SetCaption("Vandrel");
+    }
+}
+
 void GameWindow::LoadPanelButtons(std::int32_t borderHeight)
 {
     const std::int32_t middle = PanelMiddle + platform::IntDiv(borderHeight, 2);

@@ -49,6 +49,10 @@ protected:
     // Forgets the held keys and buttons: their releases went to a dialog, never to this window.
     virtual void ClearHeldInput() = 0;
 
+    // The start of every game window's loading: a quit request and held input left from an earlier
+    // showing are forgotten, and the window fills the screen or is an 800 x 600 window "Vandrel".
+    void BeginLoad();
+
     // Loads the stop button at the left and the options button at the right of the panel, both
     // centred in the strip below the panel's border picture of the given height.
     void LoadPanelButtons(std::int32_t borderHeight);

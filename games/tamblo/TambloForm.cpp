@@ -38,15 +38,7 @@ TambloForm::TambloForm() = default;
 
 void TambloForm::Form_Load()
 {
-    // A quit request left from an earlier showing must not end this one.
-    QuitGame = false;
-    ClearHeldInput();
-    if (Common::gFullScreen) {
-        SetWindowState(platform::WindowState::Maximized);
-    } else {
-        SetClientSize(800, 600);
-        SetCaption("Vandrel");
-    }
+    BeginLoad();
     ReadSettings();
     LoadGraphics();
     OpenSounds();

@@ -52,15 +52,7 @@ ZentarForm::ZentarForm() = default;
 
 void ZentarForm::Form_Load()
 {
-    // A quit request left from an earlier showing must not end this one.
-    QuitGame = false;
-    ClearHeldInput();
-    if (Common::gFullScreen) {
-        SetWindowState(platform::WindowState::Maximized);
-    } else {
-        SetClientSize(FieldWidth, WindowHeight);
-        SetCaption("Vandrel");
-    }
+    BeginLoad();
     ReadSettings();
     LoadGraphics();
     OpenSounds();
