@@ -8,13 +8,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "common/Common.h"
 #include "platform/Headless.h"
 #include "platform/Input.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
+#include "tests/support/GameWindowFixture.h"
 #include "tests/support/TextFiles.h"
 
 template <typename Editor> class EditorFixture : public ::testing::Test {
@@ -28,9 +28,7 @@ public:
             ++messageBoxes;
             platform::headless::After(0).KeyPress(platform::vbKeyReturn);
         });
-        static int counter = 0;
-        folder = std::filesystem::temp_directory_path() /
-                 ("vandrel-editor-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+        testsupport::ResetSharedState();
         for (const char* mode : {"easy", "normal"}) {
             std::filesystem::create_directories(folder / "Maps" / mapFolder / mode);
         }
@@ -39,7 +37,6 @@ public:
         }
         platform::SetProgramFolder(folder);
         platform::SetProgramFolderAsCurrent();
-        Common::gMode.clear();
     }
 
     void TearDown() override
@@ -51,8 +48,6 @@ public:
         platform::headless::OnIdle(nullptr);
         platform::SetProgramFolder(shipped);
         platform::SetProgramFolderAsCurrent();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
     }
 
     // Shows the editor as its program does; the test runs its passes.
@@ -110,9 +105,9 @@ public:
                 platform::headless::After(0).KeyPress(platform::vbKeyM);
                 form.RunPass();
             }
-            for (int level = 1; level <= 6; ++level) {
-                const auto map =
-                    shipped / "Maps" / mapFolder / mode / (std::to_string(level) + ".map");
+            for (const auto& entry :
+                 std::filesystem::directory_iterator(shipped / "Maps" / mapFolder / mode)) {
+                const std::filesystem::path& map = entry.path();
                 SCOPED_TRACE(map.string());
                 const std::string original = testsupport::ReadText(map);
                 testsupport::WriteText(MapFile("original", mode), original);
@@ -150,7 +145,9 @@ public:
 
     const std::string mapFolder;
     const std::filesystem::path shipped = platform::ProgramFolder();
-    std::filesystem::path folder;
+    testsupport::OwnSettings settings;
+    testsupport::TestFolder programFolder{"editor"};
+    const std::filesystem::path folder = programFolder.Path();
     int messageBoxes = 0;
     Editor form;
 };
