@@ -51,6 +51,10 @@ Canvas DiscButton(int size, Color base, const Shape& symbol, Color symbolColor);
 Canvas Tile(int size, Color face = palette::TileTop);
 // The "off" mark: a red bar across the tile from top left to bottom right.
 void OffSlash(Canvas& canvas);
+// A 60 x 60 option button showing a picture shrunk inside an ink frame.
+Image PreviewTile(const Image& picture);
+// A 60 x 60 option button standing for the level's own picture: a framed landscape.
+Image LevelPictureTile();
 
 // Symbols centred on c, about `size` across, in design units.
 Shape CrossSymbol(Vec c, double size);
