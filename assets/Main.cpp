@@ -37,6 +37,7 @@ Catalog FullCatalog()
     assetgen::AddTamblo(catalog);
     assetgen::AddZentar(catalog);
     assetgen::AddKrevin(catalog);
+    assetgen::AddLupido(catalog);
     return catalog;
 }
 
