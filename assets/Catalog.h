@@ -29,6 +29,7 @@ void AddMenu(Catalog& catalog);
 void AddTamblo(Catalog& catalog);
 void AddZentar(Catalog& catalog);
 void AddKrevin(Catalog& catalog);
+void AddEditors(Catalog& catalog);
 void AddLupido(Catalog& catalog);
 
 // A colour-keyed GIF: the canvas's uncovered pixels become KeyMagenta.

@@ -37,6 +37,7 @@ Catalog FullCatalog()
     assetgen::AddTamblo(catalog);
     assetgen::AddZentar(catalog);
     assetgen::AddKrevin(catalog);
+    assetgen::AddEditors(catalog);
     assetgen::AddLupido(catalog);
     return catalog;
 }
