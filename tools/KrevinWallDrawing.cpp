@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "tools/DrawingLines.h"
+
 namespace krevin {
 
 namespace {
@@ -75,28 +77,19 @@ std::optional<WallDrawing> ReadWallDrawing(std::string_view text, std::string& e
     WallDrawing drawing;
     bool hasMode = false;
     bool hasBackground = false;
-    std::vector<std::pair<std::size_t, std::string_view>> rows; // line number, cells
-    std::size_t lineNumber = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        if (line.empty() || line.front() == '#') {
-            continue;
-        }
-        if (line.front() == '|') {
-            if (line.size() < 2 || line.back() != '|') {
-                error = "line " + std::to_string(lineNumber) + ": a row ends with a bar";
+    std::vector<DrawingLine> rows; // the cells between the bars
+    for (const DrawingLine& line : DrawingLines(text)) {
+        const std::string where = "line " + std::to_string(line.number) + ": ";
+        if (line.text.front() != '|') {
+            if (!ReadSetting(line.text, drawing, hasMode, hasBackground, error)) {
+                error = where + error;
                 return std::nullopt;
             }
-            rows.emplace_back(lineNumber, line.substr(1, line.size() - 2));
-        } else if (!ReadSetting(line, drawing, hasMode, hasBackground, error)) {
-            error = "line " + std::to_string(lineNumber) + ": " + error;
+        } else if (line.text.size() < 2 || line.text.back() != '|') {
+            error = where + "a row ends with a bar";
             return std::nullopt;
+        } else {
+            rows.push_back({line.number, line.text.substr(1, line.text.size() - 2)});
         }
     }
     if (!hasMode || !hasBackground) {

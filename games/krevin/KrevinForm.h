@@ -95,7 +95,6 @@ protected:
 
 private:
     // Rules, one function per state of a pass (KrevinRules.cpp).
-    void UpdateWaiting();
     void UpdatePlaying();
     void MovePad();
     bool BallLost();

@@ -105,7 +105,11 @@ void KrevinForm::UpdateGame(double aNow, double aLast)
 {
     switch (GameMode) {
     case Mode::Waiting:
-        UpdateWaiting();
+        // The joystick serves (keys and clicks do so in their handlers); the stop hint runs out.
+        if (AnyStickInput()) {
+            StartGame();
+        }
+        UpdateStopHint();
         break;
     case Mode::Playing:
         UpdatePlaying();
@@ -123,16 +127,6 @@ void KrevinForm::UpdateGame(double aNow, double aLast)
         ResetTimers();
         break;
     }
-}
-
-// The pad stands; the joystick serves (keys and clicks do so in their handlers), and the stop hint
-// runs out.
-void KrevinForm::UpdateWaiting()
-{
-    if (AnyStickInput()) {
-        StartGame();
-    }
-    UpdateStopHint();
 }
 
 void KrevinForm::UpdatePlaying()
