@@ -1,6 +1,7 @@
 // The settings file's text: lenient reading, escaped writing, one entry per name whatever its case.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 #include "platform/IniText.h"
@@ -71,6 +72,26 @@ TEST(IniTextTest, WritesNamesAndValuesSoThatTheyReadBack)
     EXPECT_EQ(back.DroppedLines(), 0U);
     EXPECT_EQ(*back.Find("Odd=[]", ";key"), " value with = and \\ ");
     EXPECT_EQ(back.Serialize(), text);
+}
+
+TEST(IniTextTest, ManyKeysParseAndSaveInLinearTime)
+{
+    // 200,000 keys: a lookup that walks every key would take minutes here.
+    constexpr int Keys = 200'000;
+    std::string text = "[Big]\n";
+    for (int i = 0; i < Keys; ++i) {
+        text += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    }
+    const auto start = std::chrono::steady_clock::now();
+    auto ini = platform::IniText::Parse(text);
+    for (int i = 0; i < Keys; i += 1000) {
+        ini.Set("big", "KEY" + std::to_string(i), "changed");
+    }
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(elapsed, std::chrono::seconds(10));
+    ASSERT_EQ(ini.Sections()[0].entries.size(), static_cast<std::size_t>(Keys));
+    EXPECT_EQ(*ini.Find("BIG", "key199999"), "199999");
+    EXPECT_EQ(*ini.Find("Big", "Key1000"), "changed");
 }
 
 } // namespace

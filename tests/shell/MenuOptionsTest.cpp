@@ -213,9 +213,15 @@ TEST_F(MenuOptionsTest, ExportThenImportOnAFreshStoreRoundTripsAll38Values)
 TEST_F(MenuOptionsTest, AnImportThatCannotReadAll38ValuesChangesNothingAndSaysSo)
 {
     std::ofstream(folder_ / "short.vdl", std::ios::binary) << "\"True\"\r\n\"0\"\r\n";
+    // 38 values of junk: none converts to what its key holds.
+    std::ofstream garbage(folder_ / "garbage.vdl", std::ios::binary);
+    for (int line = 0; line < 38; ++line) {
+        garbage << '"' << static_cast<char>(0x80 + line) << "\x01z\"\r\n";
+    }
+    garbage.close();
     Save("Menu", "OneButton", "False");
     dialog.Show();
-    for (const char* name : {"short.vdl", "missing.vdl"}) {
+    for (const char* name : {"short.vdl", "garbage.vdl", "missing.vdl"}) {
         const std::int64_t before = platform::headless::Elapsed();
         platform::headless::After(500).KeyPress(platform::vbKeyReturn); // the message box's OK
         dialog.ImportSettings((folder_ / name).string());
