@@ -76,7 +76,10 @@ TEST(IniTextTest, WritesNamesAndValuesSoThatTheyReadBack)
 
 TEST(IniTextTest, ManyKeysParseAndSaveInLinearTime)
 {
-    // 200,000 keys: a lookup that walks every key would take minutes here.
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "timings under the sanitizers say nothing about the code";
+#endif
+    // 200,000 keys: well under a second; a lookup that walked every key would take half a minute.
     constexpr int Keys = 200'000;
     std::string text = "[Big]\n";
     for (int i = 0; i < Keys; ++i) {
@@ -84,14 +87,13 @@ TEST(IniTextTest, ManyKeysParseAndSaveInLinearTime)
     }
     const auto start = std::chrono::steady_clock::now();
     auto ini = platform::IniText::Parse(text);
-    for (int i = 0; i < Keys; i += 1000) {
+    for (int i = 0; i < Keys; i += 100) {
         ini.Set("big", "KEY" + std::to_string(i), "changed");
     }
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(elapsed, std::chrono::seconds(10));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     ASSERT_EQ(ini.Sections()[0].entries.size(), static_cast<std::size_t>(Keys));
     EXPECT_EQ(*ini.Find("BIG", "key199999"), "199999");
-    EXPECT_EQ(*ini.Find("Big", "Key1000"), "changed");
+    EXPECT_EQ(*ini.Find("Big", "Key100"), "changed");
 }
 
 } // namespace
