@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 
 #include "common/Common.h"
 #include "platform/Events.h"
@@ -38,7 +39,7 @@ protected:
     {
         ShellTest::SetUp();
         folder_ = fs::temp_directory_path() /
-                  ("vandrel-options-" +
+                  ("vandrel-options-" + std::to_string(::getpid()) + "-" +
                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);

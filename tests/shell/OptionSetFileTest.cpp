@@ -43,7 +43,7 @@ protected:
     {
         ShellTest::SetUp();
         folder_ = fs::temp_directory_path() /
-                  ("vandrel-optionset-" +
+                  ("vandrel-optionset-" + std::to_string(::getpid()) + "-" +
                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
