@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "games/lupido/LupidoForm.h"
 #include "games/shared/GameWindow.h"
 #include "games/tamblo/TambloForm.h"
 #include "games/zentar/ZentarForm.h"
@@ -128,9 +129,23 @@ BenchGame Zentar()
                      });
 }
 
+// Lupido in mode "normal": the rabbit hops up a row every 70 frames and left every seventh time,
+// so that it crosses, is hit, drowns and starts new games.
+BenchGame Lupido()
+{
+    return GameEntry("Lupido", TheLupidoForm(), "Lupido",
+                     {{"Mode", "normal"}, {"CarSpeed", "60"}, {"FxOn", "1"}, {"MusicOn", "1"}},
+                     [](int frame) {
+                         if (frame % 70 == 0) {
+                             platform::headless::After(0).KeyPress(
+                                 frame % 490 == 0 ? platform::vbKeyLeft : platform::vbKeyUp);
+                         }
+                     });
+}
+
 std::vector<BenchGame> Games()
 {
-    return {Tamblo(), Zentar()};
+    return {Tamblo(), Zentar(), Lupido()};
 }
 
 double Percentile(std::vector<double> values, double fraction)
