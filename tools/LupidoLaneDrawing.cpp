@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "games/lupido/LupidoCommon.h"
+#include "tools/LevelTool.h"
 
 namespace lupido {
 
@@ -162,19 +163,9 @@ bool MakeLaneMap(std::string_view drawing, std::string& error)
     lc::ClearMap();
     const Mode* mode = nullptr;
     int row = 0;
-    std::size_t lineNumber = 0;
-    while (!drawing.empty()) {
-        const std::size_t end = drawing.find('\n');
-        std::string_view line = drawing.substr(0, end);
-        drawing = end == std::string_view::npos ? std::string_view{} : drawing.substr(end + 1);
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        if (line.empty() || line.front() == '#') {
-            continue;
-        }
-        const auto where = "line " + std::to_string(lineNumber) + ": ";
+    for (const DrawingLine& drawn : DrawingLines(drawing)) {
+        const std::string_view line = drawn.text;
+        const auto where = "line " + std::to_string(drawn.number) + ": ";
         if (mode == nullptr) {
             if (line != "mode easy" && line != "mode normal") {
                 error = where + "the drawing starts with \"mode easy\" or \"mode normal\"";

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <limits>
 
+#include "tools/LevelTool.h"
+
 namespace zentar {
 
 namespace {
@@ -107,19 +109,9 @@ std::optional<FormationDrawing> ReadFormationDrawing(std::string_view text, std:
 {
     Settings settings;
     std::vector<std::string_view> rows;
-    std::size_t lineNumber = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        if (line.empty() || line.front() == '#') {
-            continue;
-        }
-        const auto where = "line " + std::to_string(lineNumber) + ": ";
+    for (const DrawingLine& drawn : DrawingLines(text)) {
+        const std::string_view line = drawn.text;
+        const auto where = "line " + std::to_string(drawn.number) + ": ";
         if (line.front() == '|') {
             if (line.size() < 2 || line.back() != '|') {
                 error = where + "a row ends with a bar";

@@ -149,13 +149,7 @@ void ClearMap()
 bool LoadMap(std::string_view path)
 {
     ClearMap();
-    platform::ListReader reader;
-    if (!reader.Open(path)) {
-        return false;
-    }
-    const bool complete = ReadRecords(reader);
-    reader.Close();
-    return complete;
+    return MapFile::Load(path, ReadRecords);
 }
 
 void WriteMap(platform::ListWriter& writer)
@@ -170,12 +164,7 @@ void WriteMap(platform::ListWriter& writer)
 
 bool SaveMap(std::string_view path)
 {
-    platform::ListWriter writer;
-    if (!writer.Create(path)) {
-        return false;
-    }
-    WriteMap(writer);
-    return writer.Close();
+    return MapFile::Save(path, WriteMap);
 }
 
 } // namespace LupidoCommon
