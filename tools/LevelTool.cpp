@@ -28,22 +28,3 @@ int RunLevelTool(int argc, char** argv, std::string_view name,
     // The writer names what failed on standard error.
     return saveMap(argv[2]) ? 0 : 1;
 }
-
-std::vector<DrawingLine> DrawingLines(std::string_view drawing)
-{
-    std::vector<DrawingLine> lines;
-    std::size_t number = 0;
-    while (!drawing.empty()) {
-        const std::size_t end = drawing.find('\n');
-        std::string_view line = drawing.substr(0, end);
-        drawing = end == std::string_view::npos ? std::string_view{} : drawing.substr(end + 1);
-        ++number;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        if (!line.empty() && line.front() != '#') {
-            lines.push_back({number, line});
-        }
-    }
-    return lines;
-}

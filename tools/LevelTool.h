@@ -5,7 +5,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Reads DRAWING; makeMap turns its text into the map module's map (false with a message for a bad
 // drawing); saveMap writes MAP. Answers the exit status: 0 written, 1 a file or drawing failed (a
@@ -13,12 +12,3 @@
 int RunLevelTool(int argc, char** argv, std::string_view name,
                  const std::function<bool(std::string_view drawing, std::string& error)>& makeMap,
                  const std::function<bool(std::string_view path)>& saveMap);
-
-// A line of a drawing and its number, counted from 1.
-struct DrawingLine {
-    std::size_t number = 0;
-    std::string_view text;
-};
-// The lines of a drawing that say something: line ends are LF or CR LF, and empty lines and lines
-// starting with '#' are left out.
-std::vector<DrawingLine> DrawingLines(std::string_view drawing);

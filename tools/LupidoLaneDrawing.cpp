@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "games/lupido/LupidoCommon.h"
-#include "tools/LevelTool.h"
+#include "tools/DrawingLines.h"
 
 namespace lupido {
 

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <limits>
 
-#include "tools/LevelTool.h"
+#include "tools/DrawingLines.h"
 
 namespace zentar {
 
@@ -109,18 +109,17 @@ std::optional<FormationDrawing> ReadFormationDrawing(std::string_view text, std:
 {
     Settings settings;
     std::vector<std::string_view> rows;
-    for (const DrawingLine& drawn : DrawingLines(text)) {
-        const std::string_view line = drawn.text;
-        const auto where = "line " + std::to_string(drawn.number) + ": ";
-        if (line.front() == '|') {
-            if (line.size() < 2 || line.back() != '|') {
+    for (const DrawingLine& line : DrawingLines(text)) {
+        const auto where = "line " + std::to_string(line.number) + ": ";
+        if (line.text.front() == '|') {
+            if (line.text.size() < 2 || line.text.back() != '|') {
                 error = where + "a row ends with a bar";
                 return std::nullopt;
             }
-            rows.push_back(line.substr(1, line.size() - 2));
+            rows.push_back(line.text.substr(1, line.text.size() - 2));
             continue;
         }
-        if (!ReadSetting(line, settings, error)) {
+        if (!ReadSetting(line.text, settings, error)) {
             error = where + error;
             return std::nullopt;
         }
