@@ -1,0 +1,108 @@
+// The piece templates of a Quadrel map and their file.
+#include "games/quadrel/QuadrelCommon.h"
+
+#include <algorithm>
+
+#include "common/Common.h"
+#include "platform/ListFile.h"
+#include "platform/Numbers.h"
+
+namespace QuadrelCommon {
+
+namespace {
+
+constexpr std::size_t EasyTemplates = 6;
+constexpr std::size_t NormalTemplates = 12;
+constexpr std::int32_t EasyCell = 40;
+constexpr std::int32_t NormalCell = 20;
+
+bool IsEasy()
+{
+    return Common::gMode == "easy";
+}
+
+bool ReadCell(platform::ListReader& reader, SpriteClass& cell)
+{
+    std::int16_t x = 0;
+    std::int16_t y = 0;
+    std::int16_t id = 0;
+    if (!reader.Input(x) || !reader.Input(y) || !reader.Input(id) || id > MaxBlockId) {
+        return false;
+    }
+    cell.X = x;
+    cell.Y = y;
+    cell.id = id;
+    return true;
+}
+
+// A template joins the map only once all its cells were read.
+bool ReadTemplates(platform::ListReader& reader)
+{
+    const std::int32_t size = CellSize();
+    for (std::size_t t = 0; t < TemplateCount(); ++t) {
+        PieceTemplate pieceTemplate;
+        for (SpriteClass& cell : pieceTemplate) {
+            cell.width = size;
+            cell.Height = size;
+            if (!ReadCell(reader, cell)) {
+                return false;
+            }
+        }
+        MapTemplates.push_back(pieceTemplate);
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<PieceTemplate> MapTemplates;
+
+std::size_t TemplateCount()
+{
+    return IsEasy() ? EasyTemplates : NormalTemplates;
+}
+
+std::int32_t CellSize()
+{
+    return IsEasy() ? EasyCell : NormalCell;
+}
+
+bool HasBlock(const PieceTemplate& pieceTemplate)
+{
+    return std::any_of(pieceTemplate.begin(), pieceTemplate.end(),
+                       [](const SpriteClass& cell) { return cell.id >= 0; });
+}
+
+bool LoadMap(std::string_view path)
+{
+    platform::ListReader reader;
+    if (!reader.Open(path)) {
+        return false;
+    }
+    MapTemplates.clear();
+    const bool complete = ReadTemplates(reader);
+    reader.Close();
+    return complete && std::any_of(MapTemplates.begin(), MapTemplates.end(), HasBlock);
+}
+
+bool SaveMap(std::string_view path)
+{
+    if (MapTemplates.size() != TemplateCount()) {
+        return false;
+    }
+    platform::ListWriter writer;
+    if (!writer.Create(path)) {
+        return false;
+    }
+    for (const PieceTemplate& pieceTemplate : MapTemplates) {
+        for (const SpriteClass& cell : pieceTemplate) {
+            writer.WriteInteger(platform::CInt(cell.X));
+            writer.WriteInteger(platform::CInt(cell.Y));
+            writer.WriteInteger(cell.id);
+            writer.EndLine();
+        }
+    }
+    return writer.Close();
+}
+
+} // namespace QuadrelCommon
