@@ -16,6 +16,27 @@ constexpr std::size_t NormalTemplates = 12;
 constexpr std::int32_t EasyCell = 40;
 constexpr std::int32_t NormalCell = 20;
 
+struct Origin {
+    std::int16_t x;
+    std::int16_t y;
+};
+
+// Where the editor shows each template, in collection order.
+constexpr std::array<Origin, EasyTemplates> EasyOrigins = {
+    {{60, 20}, {300, 20}, {540, 20}, {60, 260}, {300, 260}, {540, 260}}};
+constexpr std::array<Origin, NormalTemplates> NormalOrigins = {{{28, 93},
+                                                                {156, 93},
+                                                                {284, 93},
+                                                                {412, 93},
+                                                                {540, 93},
+                                                                {668, 93},
+                                                                {28, 286},
+                                                                {156, 286},
+                                                                {284, 286},
+                                                                {412, 286},
+                                                                {540, 286},
+                                                                {668, 286}}};
+
 bool IsEasy()
 {
     return Common::gMode == "easy";
@@ -67,6 +88,27 @@ std::int32_t CellSize()
     return IsEasy() ? EasyCell : NormalCell;
 }
 
+PieceTemplate LaidOutTemplate(std::size_t index)
+{
+    Origin origin{0, 0};
+    if (IsEasy() && index < EasyOrigins.size()) {
+        origin = EasyOrigins[index];
+    } else if (!IsEasy() && index < NormalOrigins.size()) {
+        origin = NormalOrigins[index];
+    }
+    const std::int32_t size = CellSize();
+    PieceTemplate pieceTemplate;
+    for (std::size_t i = 0; i < pieceTemplate.size(); ++i) {
+        SpriteClass& cell = pieceTemplate[i];
+        cell.X = origin.x + static_cast<std::int32_t>(i % TemplateSide) * size;
+        cell.Y = origin.y + static_cast<std::int32_t>(i / TemplateSide) * size;
+        cell.width = size;
+        cell.Height = size;
+        cell.id = -1;
+    }
+    return pieceTemplate;
+}
+
 bool HasBlock(const PieceTemplate& pieceTemplate)
 {
     return std::any_of(pieceTemplate.begin(), pieceTemplate.end(),
@@ -85,6 +127,18 @@ bool LoadMap(std::string_view path)
     return complete && std::any_of(MapTemplates.begin(), MapTemplates.end(), HasBlock);
 }
 
+void WriteMap(platform::ListWriter& writer)
+{
+    for (const PieceTemplate& pieceTemplate : MapTemplates) {
+        for (const SpriteClass& cell : pieceTemplate) {
+            writer.WriteInteger(platform::CInt(cell.X));
+            writer.WriteInteger(platform::CInt(cell.Y));
+            writer.WriteInteger(cell.id);
+            writer.EndLine();
+        }
+    }
+}
+
 bool SaveMap(std::string_view path)
 {
     if (MapTemplates.size() != TemplateCount()) {
@@ -94,14 +148,7 @@ bool SaveMap(std::string_view path)
     if (!writer.Create(path)) {
         return false;
     }
-    for (const PieceTemplate& pieceTemplate : MapTemplates) {
-        for (const SpriteClass& cell : pieceTemplate) {
-            writer.WriteInteger(platform::CInt(cell.X));
-            writer.WriteInteger(platform::CInt(cell.Y));
-            writer.WriteInteger(cell.id);
-            writer.EndLine();
-        }
-    }
+    WriteMap(writer);
     return writer.Close();
 }
 

@@ -1,0 +1,124 @@
+// Turning a text drawing of piece templates into a Quadrel map.
+#include "tools/QuadrelTemplateDrawing.h"
+
+#include "common/Common.h"
+#include "games/quadrel/QuadrelCommon.h"
+
+namespace quadrel {
+
+namespace {
+
+constexpr std::size_t Side = 5;
+constexpr std::size_t EasyCount = 6;
+constexpr std::size_t NormalCount = 12;
+
+std::vector<std::string_view> Lines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    }
+    return lines;
+}
+
+bool Skipped(std::string_view line)
+{
+    return line.empty() || line.front() == '#';
+}
+
+// One band of five lines: the templates side by side, or false with a message.
+bool ReadBand(const std::vector<std::string_view>& band, std::size_t firstLine,
+              std::vector<TemplateIds>& templates, std::string& error)
+{
+    const std::size_t width = band[0].size();
+    if ((width + 1) % (Side + 1) != 0) {
+        error = "line " + std::to_string(firstLine) + ": a band holds templates of 5 marks";
+        return false;
+    }
+    const std::size_t count = (width + 1) / (Side + 1);
+    const std::size_t first = templates.size();
+    templates.resize(first + count);
+    for (std::size_t row = 0; row < Side; ++row) {
+        const std::string_view line = band[row];
+        const std::string where = "line " + std::to_string(firstLine + row) + ": ";
+        if (line.size() != width) {
+            error = where + "every line of a band is as long as its first";
+            return false;
+        }
+        for (std::size_t column = 0; column < width; ++column) {
+            const char mark = line[column];
+            if (column % (Side + 1) == Side) {
+                if (mark != ' ') {
+                    error = where + "templates stand one blank apart";
+                    return false;
+                }
+                continue;
+            }
+            std::int16_t id = -1;
+            if (mark >= '0' && mark <= '5') {
+                id = static_cast<std::int16_t>(mark - '0');
+            } else if (mark != '.') {
+                error = where + "unknown mark '" + std::string(1, mark) + "'";
+                return false;
+            }
+            templates[first + column / (Side + 1)][row * Side + column % (Side + 1)] = id;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<std::vector<TemplateIds>> ReadTemplateDrawing(std::string_view text,
+                                                            std::string& error)
+{
+    const std::vector<std::string_view> lines = Lines(text);
+    std::vector<TemplateIds> templates;
+    std::size_t at = 0;
+    while (at < lines.size()) {
+        if (Skipped(lines[at])) {
+            ++at;
+            continue;
+        }
+        std::vector<std::string_view> band;
+        const std::size_t firstLine = at + 1;
+        while (at < lines.size() && !Skipped(lines[at]) && band.size() < Side) {
+            band.push_back(lines[at++]);
+        }
+        if (band.size() != Side) {
+            error = "line " + std::to_string(firstLine) + ": a band is five lines";
+            return std::nullopt;
+        }
+        if (!ReadBand(band, firstLine, templates, error)) {
+            return std::nullopt;
+        }
+    }
+    if (templates.size() != EasyCount && templates.size() != NormalCount) {
+        error = "6 templates make an easy map and 12 a normal one, not " +
+                std::to_string(templates.size());
+        return std::nullopt;
+    }
+    return templates;
+}
+
+void LayOutMap(const std::vector<TemplateIds>& templates)
+{
+    namespace qc = QuadrelCommon;
+    Common::gMode = templates.size() == EasyCount ? "easy" : "normal";
+    qc::MapTemplates.clear();
+    for (std::size_t t = 0; t < templates.size(); ++t) {
+        qc::PieceTemplate pieceTemplate = qc::LaidOutTemplate(t);
+        for (std::size_t i = 0; i < pieceTemplate.size(); ++i) {
+            pieceTemplate[i].id = templates[t][i];
+        }
+        qc::MapTemplates.push_back(pieceTemplate);
+    }
+}
+
+} // namespace quadrel
