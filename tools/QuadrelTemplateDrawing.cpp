@@ -3,6 +3,7 @@
 
 #include "common/Common.h"
 #include "games/quadrel/QuadrelCommon.h"
+#include "tools/LevelTool.h"
 
 namespace quadrel {
 
@@ -11,21 +12,6 @@ namespace {
 constexpr std::size_t Side = 5;
 constexpr std::size_t EasyCount = 6;
 constexpr std::size_t NormalCount = 12;
-
-std::vector<std::string_view> Lines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        lines.push_back(line);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    }
-    return lines;
-}
 
 bool Skipped(std::string_view line)
 {
@@ -78,7 +64,7 @@ bool ReadBand(const std::vector<std::string_view>& band, std::size_t firstLine,
 std::optional<std::vector<TemplateIds>> ReadTemplateDrawing(std::string_view text,
                                                             std::string& error)
 {
-    const std::vector<std::string_view> lines = Lines(text);
+    const std::vector<std::string_view> lines = DrawingLines(text);
     std::vector<TemplateIds> templates;
     std::size_t at = 0;
     while (at < lines.size()) {

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "common/Common.h"
-#include "platform/ListFile.h"
+#include "games/shared/MapFile.h"
 #include "platform/Numbers.h"
 
 namespace QuadrelCommon {
@@ -47,7 +47,8 @@ bool ReadCell(platform::ListReader& reader, SpriteClass& cell)
     std::int16_t x = 0;
     std::int16_t y = 0;
     std::int16_t id = 0;
-    if (!reader.Input(x) || !reader.Input(y) || !reader.Input(id) || id > MaxBlockId) {
+    if (!MapFile::InputWhole(reader, x) || !MapFile::InputWhole(reader, y) ||
+        !MapFile::InputWhole(reader, id) || id > MaxBlockId) {
         return false;
     }
     cell.X = x;
@@ -144,12 +145,7 @@ bool SaveMap(std::string_view path)
     if (MapTemplates.size() != TemplateCount()) {
         return false;
     }
-    platform::ListWriter writer;
-    if (!writer.Create(path)) {
-        return false;
-    }
-    WriteMap(writer);
-    return writer.Close();
+    return MapFile::Save(path, WriteMap);
 }
 
 } // namespace QuadrelCommon

@@ -2,15 +2,13 @@
 // what they leave behind, and a save that reads back the same.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <functional>
 #include <string>
 
 #include "common/Common.h"
 #include "games/quadrel/QuadrelCommon.h"
-#include "tests/support/TextFiles.h"
+#include "tests/support/GameWindowFixture.h"
 
 namespace {
 
@@ -38,23 +36,13 @@ int FirstCellOnly(int t, int i)
 
 class QuadrelCommonTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        static int counter = 0;
-        folder =
-            std::filesystem::temp_directory_path() /
-            ("vandrel-quadrel-map-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
     std::string Write(const std::string& text)
     {
-        testsupport::WriteText(folder / "test.map", text);
-        return (folder / "test.map").string();
+        testsupport::WriteText(folder.Path() / "test.map", text);
+        return (folder.Path() / "test.map").string();
     }
 
-    std::filesystem::path folder;
+    testsupport::TestFolder folder{"quadrel-map"};
 };
 
 TEST_F(QuadrelCommonTest, TheModeSetsTheTemplatesReadAndAFailureKeepsThoseReadCompletely)
@@ -94,7 +82,8 @@ TEST_F(QuadrelCommonTest, TheModeSetsTheTemplatesReadAndAFailureKeepsThoseReadCo
         Common::gMode = "easy";
         ASSERT_TRUE(qc::LoadMap(Write(MapText(6, [](int, int) { return 5; }))));
         Common::gMode = c.mode;
-        const std::string path = c.text.empty() ? (folder / "none.map").string() : Write(c.text);
+        const std::string path =
+            c.text.empty() ? (folder.Path() / "none.map").string() : Write(c.text);
         EXPECT_EQ(qc::LoadMap(path), c.loads);
         ASSERT_EQ(qc::MapTemplates.size(), c.templates);
         if (c.templates > 0 && !c.text.empty()) {
@@ -113,7 +102,7 @@ TEST_F(QuadrelCommonTest, ASavedMapReadsBackTheSame)
     const std::string text = MapText(12, [](int t, int i) { return (t + i) % 8 - 1; });
     ASSERT_TRUE(qc::LoadMap(Write(text)));
     EXPECT_EQ(qc::MapTemplates[11][24].id, (11 + 24) % 8 - 1);
-    const auto saved = (folder / "saved.map").string();
+    const auto saved = (folder.Path() / "saved.map").string();
     ASSERT_TRUE(qc::SaveMap(saved));
     EXPECT_EQ(testsupport::ReadText(saved), text);
     // A map short of the mode's templates would not read back: nothing is written.
