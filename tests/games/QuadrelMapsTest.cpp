@@ -3,7 +3,10 @@
 // template's top row, and each map what the template tool makes of its drawing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "common/Common.h"
@@ -21,36 +24,18 @@ std::string MapPath(const std::string& mode, int number)
     return "Maps/Quadrel/" + mode + "/" + std::to_string(number) + ".map";
 }
 
-// The blocks reachable from the first one through side neighbours.
-std::size_t Connected(const qc::PieceTemplate& pieceTemplate)
+// The blocks reachable from the cell `from` through side neighbours, each marked once.
+std::size_t Reachable(const qc::PieceTemplate& cells, std::size_t from, std::array<bool, 25>& seen)
 {
-    std::array<bool, qc::TemplateCells> seen{};
-    std::vector<std::size_t> open;
-    for (std::size_t i = 0; i < qc::TemplateCells && open.empty(); ++i) {
-        if (pieceTemplate[i].id >= 0) {
-            open.push_back(i);
-            seen[i] = true;
-        }
+    if (from >= qc::TemplateCells || seen[from] || cells[from].id < 0) {
+        return 0;
     }
-    std::size_t count = 0;
-    while (!open.empty()) {
-        const std::size_t i = open.back();
-        open.pop_back();
-        ++count;
-        const std::size_t row = i / 5;
-        const std::size_t column = i % 5;
-        for (const auto& [r, c] : {std::pair{row - 1, column},
-                                   {row + 1, column},
-                                   {row, column - 1},
-                                   {row, column + 1}}) {
-            const std::size_t n = r * 5 + c;
-            if (r < 5 && c < 5 && !seen[n] && pieceTemplate[n].id >= 0) {
-                seen[n] = true;
-                open.push_back(n);
-            }
-        }
-    }
-    return count;
+    seen[from] = true;
+    const std::size_t column = from % 5;
+    return 1 + Reachable(cells, from + 5, seen) +
+           (from >= 5 ? Reachable(cells, from - 5, seen) : 0) +
+           (column < 4 ? Reachable(cells, from + 1, seen) : 0) +
+           (column > 0 ? Reachable(cells, from - 1, seen) : 0);
 }
 
 TEST(QuadrelMapsTest, EveryShippedLevelHoldsConnectedPiecesWhereTheEditorShowsThem)
@@ -84,7 +69,8 @@ TEST(QuadrelMapsTest, EveryShippedLevelHoldsConnectedPiecesWhereTheEditorShowsTh
                     }
                 }
                 EXPECT_GT(blocks, 0U);
-                EXPECT_EQ(Connected(pieceTemplate), blocks);
+                std::array<bool, 25> seen{};
+                EXPECT_EQ(Reachable(pieceTemplate, first, seen), blocks);
                 // The turning centre starts at the top of the field, where a piece that lands
                 // ends the game.
                 EXPECT_LT(first, qc::TemplateSide);

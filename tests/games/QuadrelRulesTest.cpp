@@ -12,7 +12,6 @@
 #include "common/Common.h"
 #include "games/quadrel/QuadrelCommon.h"
 #include "games/quadrel/QuadrelForm.h"
-#include "platform/Headless.h"
 #include "platform/Input.h"
 #include "tests/support/GameWindowFixture.h"
 
@@ -108,29 +107,6 @@ TEST_F(QuadrelRulesTest, APieceSpawnsFromItsTemplatesCellZeroAndTurnsClockwiseAb
         EXPECT_EQ(Piece(), c.spawned);
         form.RotatePiece();
         EXPECT_EQ(Piece(), c.turned);
-    }
-}
-
-// The bar would reach down to Y 480; the block below the pivot would go left to X 160.
-TEST_F(QuadrelRulesTest, TurnsPastTheFloorOrTheLeftWallAreRefusedWithoutASound)
-{
-    form.FxOn = true;
-    LevelOf({5, 6, 7});
-    for (const auto& [x, y] : {Position{400, 400}, Position{200, 40}}) {
-        if (x == 200) {
-            LevelOf({0, 5});
-        }
-        const double dx = x - form.PieceBlocks[0].X;
-        const double dy = y - form.PieceBlocks[0].Y;
-        for (SpriteClass& block : form.PieceBlocks) {
-            block.X += dx;
-            block.Y += dy;
-        }
-        const std::vector<Position> before = Piece();
-        platform::headless::ClearMediaLog();
-        form.RotatePiece();
-        EXPECT_EQ(Piece(), before);
-        EXPECT_TRUE(platform::headless::MediaLog().empty());
     }
 }
 
