@@ -148,39 +148,40 @@ BenchGame Krevin()
             platform::headless::After(0).KeyUp(left ? platform::vbKeyRight : platform::vbKeyLeft);
             platform::headless::After(0).KeyDown(left ? platform::vbKeyLeft : platform::vbKeyRight);
         });
-    // Quadrel in mode "normal": every eight frames the piece moves, turns or drops, in a fixed
-    // round; a waiting level or new game is started again at once.
-    BenchGame Quadrel()
-    {
-        QuadrelForm& form = TheQuadrelForm();
-        return GameEntry("Quadrel", form, "Quadrel",
-                         {{"Mode", "normal"},
-                          {"FallSpeed", "80"},
-                          {"MoveSpeed", "500"},
-                          {"FxOn", "1"},
-                          {"MusicOn", "1"}},
-                         [&form](int frame) {
-                             const std::int16_t keys[] = {
-                                 platform::vbKeyLeft, platform::vbKeyUp, platform::vbKeyRight,
-                                 platform::vbKeyRight, platform::vbKeyDown};
-                             if (form.GameMode == quadrel::GameMode::Waiting || frame % 8 == 0) {
-                                 platform::headless::After(0).KeyPress(keys[frame / 8 % 5]);
-                             }
-                         });
-    }
+}
 
-    std::vector<BenchGame> Games()
-    {
-        return {Tamblo(), Zentar(), Krevin(), Quadrel()};
-    }
+// Quadrel in mode "normal": every eight frames the piece moves, turns or drops, in a fixed
+// round; a waiting level or new game is started again at once.
+BenchGame Quadrel()
+{
+    QuadrelForm& form = TheQuadrelForm();
+    return GameEntry("Quadrel", form, "Quadrel",
+                     {{"Mode", "normal"},
+                      {"FallSpeed", "80"},
+                      {"MoveSpeed", "500"},
+                      {"FxOn", "1"},
+                      {"MusicOn", "1"}},
+                     [&form](int frame) {
+                         const std::int16_t keys[] = {platform::vbKeyLeft, platform::vbKeyUp,
+                                                      platform::vbKeyRight, platform::vbKeyRight,
+                                                      platform::vbKeyDown};
+                         if (form.GameMode == quadrel::GameMode::Waiting || frame % 8 == 0) {
+                             platform::headless::After(0).KeyPress(keys[frame / 8 % 5]);
+                         }
+                     });
+}
 
-    double Percentile(std::vector<double> values, double fraction)
-    {
-        std::sort(values.begin(), values.end());
-        const auto index =
-            static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1));
-        return values[index];
-    }
+std::vector<BenchGame> Games()
+{
+    return {Tamblo(), Zentar(), Krevin(), Quadrel()};
+}
+
+double Percentile(std::vector<double> values, double fraction)
+{
+    std::sort(values.begin(), values.end());
+    const auto index = static_cast<std::size_t>(fraction * static_cast<double>(values.size() - 1));
+    return values[index];
+}
 
 } // namespace
 

@@ -1,4 +1,4 @@
-// The shared main of the level tools, and the lines of a drawing.
+// The shared main of the level tools.
 #include "tools/LevelTool.h"
 
 #include <fstream>
@@ -27,22 +27,4 @@ int RunLevelTool(int argc, char** argv, std::string_view name,
     }
     // The writer names what failed on standard error.
     return saveMap(argv[2]) ? 0 : 1;
-}
-
-std::vector<std::string_view> DrawingLines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        lines.push_back(line);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    }
-    while (!lines.empty() && lines.back().empty()) {
-        lines.pop_back();
-    }
-    return lines;
 }

@@ -5,7 +5,6 @@
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Reads DRAWING; makeMap turns its text into the map module's map (false with a message for a bad
 // drawing); saveMap writes MAP. Answers the exit status: 0 written, 1 a file or drawing failed (a
@@ -13,6 +12,3 @@
 int RunLevelTool(int argc, char** argv, std::string_view name,
                  const std::function<bool(std::string_view drawing, std::string& error)>& makeMap,
                  const std::function<bool(std::string_view path)>& saveMap);
-
-// The lines of a drawing's text, split at LF or CR LF, without the empty lines at its end.
-std::vector<std::string_view> DrawingLines(std::string_view text);

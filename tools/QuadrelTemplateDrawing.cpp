@@ -3,7 +3,7 @@
 
 #include "common/Common.h"
 #include "games/quadrel/QuadrelCommon.h"
-#include "tools/LevelTool.h"
+#include "tools/DrawingLines.h"
 
 namespace quadrel {
 
@@ -12,11 +12,6 @@ namespace {
 constexpr std::size_t Side = 5;
 constexpr std::size_t EasyCount = 6;
 constexpr std::size_t NormalCount = 12;
-
-bool Skipped(std::string_view line)
-{
-    return line.empty() || line.front() == '#';
-}
 
 // One band of five lines: the templates side by side, or false with a message.
 bool ReadBand(const std::vector<std::string_view>& band, std::size_t firstLine,
@@ -64,24 +59,18 @@ bool ReadBand(const std::vector<std::string_view>& band, std::size_t firstLine,
 std::optional<std::vector<TemplateIds>> ReadTemplateDrawing(std::string_view text,
                                                             std::string& error)
 {
-    const std::vector<std::string_view> lines = DrawingLines(text);
+    const std::vector<DrawingLine> lines = DrawingLines(text);
     std::vector<TemplateIds> templates;
-    std::size_t at = 0;
-    while (at < lines.size()) {
-        if (Skipped(lines[at])) {
-            ++at;
-            continue;
-        }
-        std::vector<std::string_view> band;
-        const std::size_t firstLine = at + 1;
-        while (at < lines.size() && !Skipped(lines[at]) && band.size() < Side) {
-            band.push_back(lines[at++]);
-        }
-        if (band.size() != Side) {
-            error = "line " + std::to_string(firstLine) + ": a band is five lines";
+    for (std::size_t at = 0; at < lines.size(); at += Side) {
+        if (at + Side > lines.size()) {
+            error = "line " + std::to_string(lines[at].number) + ": a band is five lines";
             return std::nullopt;
         }
-        if (!ReadBand(band, firstLine, templates, error)) {
+        std::vector<std::string_view> band;
+        for (std::size_t row = 0; row < Side; ++row) {
+            band.push_back(lines[at + row].text);
+        }
+        if (!ReadBand(band, lines[at].number, templates, error)) {
             return std::nullopt;
         }
     }

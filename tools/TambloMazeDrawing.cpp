@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "games/tamblo/TambloTiles.h"
-#include "tools/LevelTool.h"
 
 namespace tamblo {
 
@@ -13,6 +12,24 @@ namespace {
 
 constexpr std::array<std::pair<std::int16_t, std::int16_t>, 2> ModeSizes = {{{13, 8}, {20, 12}}};
 constexpr std::int16_t WallMark = -1; // a wall whose piece is not chosen yet
+
+std::vector<std::string_view> SplitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    }
+    while (!lines.empty() && lines.back().empty()) {
+        lines.pop_back();
+    }
+    return lines;
+}
 
 std::optional<std::int16_t> TileOfMark(char mark)
 {
@@ -42,7 +59,7 @@ std::string Where(std::size_t row, std::size_t column)
 
 std::optional<MazeDrawing> ReadMazeDrawing(std::string_view text, std::string& error)
 {
-    const std::vector<std::string_view> lines = DrawingLines(text);
+    const std::vector<std::string_view> lines = SplitLines(text);
     MazeDrawing maze;
     for (const auto& [cols, rows] : ModeSizes) {
         if (!lines.empty() && lines.size() == static_cast<std::size_t>(rows) &&
