@@ -140,7 +140,7 @@ void KrevinForm::ResetTimers()
     Curtain.Update(SpriteClass::RestartClock);
 }
 
-void KrevinForm::StartNewGame()
+void KrevinForm::StartNewGame(bool)
 {
     InitLevel(true, true);
 }

@@ -49,7 +49,7 @@ void LupidoForm::LoadGame()
     OpenSounds();
 }
 
-void LupidoForm::StartNewGame()
+void LupidoForm::StartNewGame(bool)
 {
     InitLevel(true, true);
 }

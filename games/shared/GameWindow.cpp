@@ -39,7 +39,7 @@ void GameWindow::Form_Load()
     }
     // Without a readable level 1 this sets QuitGame, and the loop then ends before its first pass:
     // leaving from here would close the launcher that is still showing this window.
-    StartNewGame();
+    StartNewGame(true);
     startLoopTimer.SetEnabled(true);
     SetMousePointer(platform::MousePointer::Default);
 }

@@ -44,7 +44,7 @@ void TambloForm::LoadGame()
     NextTurnTime = GameUtil::GetTickMs();
 }
 
-void TambloForm::StartNewGame()
+void TambloForm::StartNewGame(bool)
 {
     InitLevel(true, true);
 }

@@ -51,7 +51,7 @@ void ZentarForm::LoadGame()
     OpenSounds();
 }
 
-void ZentarForm::StartNewGame()
+void ZentarForm::StartNewGame(bool)
 {
     InitLevel(true, true);
 }
