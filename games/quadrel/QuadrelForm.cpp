@@ -57,15 +57,10 @@ void QuadrelForm::StartNewGame(bool loading)
 void QuadrelForm::ReadSettings()
 {
     SetFont({"Comic Sans MS", 28, true});
-    Common::gGameName = Section;
-    MusicOn = GameSettings::ReadBoolean(Section, "MusicOn", true);
-    FxOn = GameSettings::ReadBoolean(Section, "FxOn", true);
+    ReadSharedSettings(Section);
     FallSpeed = GameSettings::ReadSpeed(Section, "FallSpeed", 40);
     MoveSpeed = GameSettings::ReadSpeed(Section, "MoveSpeed", 500);
-    Common::gMode = GameSettings::ReadMode(Section);
     Common::gOneButton = GameSettings::ReadBoolean(GameSettings::Menu, "OneButton", false);
-    HighScoreOn = GameSettings::ReadBoolean(GameSettings::Menu, "HighScore", false);
-    Common::gPauseOnStop = GameSettings::ReadBoolean(GameSettings::Menu, "PauseOnStop", false);
     SetMode(Common::gMode);
 }
 
