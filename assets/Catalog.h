@@ -28,8 +28,10 @@ void AddBackgrounds(Catalog& catalog);
 void AddMenu(Catalog& catalog);
 void AddTamblo(Catalog& catalog);
 void AddZentar(Catalog& catalog);
+void AddKrevin(Catalog& catalog);
 void AddEditors(Catalog& catalog);
 void AddLupido(Catalog& catalog);
+void AddQuadrel(Catalog& catalog);
 
 // A colour-keyed GIF: the canvas's uncovered pixels become KeyMagenta.
 void AddKeyedGif(Catalog& catalog, std::string path, std::function<Canvas()> draw);

@@ -36,8 +36,10 @@ Catalog FullCatalog()
     assetgen::AddMenu(catalog);
     assetgen::AddTamblo(catalog);
     assetgen::AddZentar(catalog);
+    assetgen::AddKrevin(catalog);
     assetgen::AddEditors(catalog);
     assetgen::AddLupido(catalog);
+    assetgen::AddQuadrel(catalog);
     return catalog;
 }
 

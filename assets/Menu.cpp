@@ -6,6 +6,8 @@
 #include "assets/Catalog.h"
 #include "assets/Compose.h"
 #include "assets/Lettering.h"
+#include "assets/Lupido.h"
+#include "assets/Quadrel.h"
 #include "assets/Random.h"
 #include "assets/Style.h"
 #include "assets/Tamblo.h"
@@ -109,19 +111,6 @@ Image ZentarIcon()
     return canvas.Opaque();
 }
 
-// The crossing game's walker: a round chick.
-void DrawWalker(Canvas& canvas, Vec centre, double radius)
-{
-    const Shape body = Circle(centre, radius);
-    canvas.Fill(Grow(body, radius * 0.16), Ink);
-    canvas.Fill(body, RadialGradient({centre.x - radius * 0.4, centre.y - radius * 0.5},
-                                     radius * 1.25, 0xFFF08A, 0xFFC531));
-    const Figure f{canvas, {centre, radius / 16, 0, false}};
-    f.Eye({-6, -4}, 4, 4.5, {0, -1}, 2);
-    f.Eye({6, -4}, 4, 4.5, {0, -1}, 2);
-    f.Fill(Polygon({{-4, 4}, {4, 4}, {0, 10}}), Orange);
-}
-
 Image LupidoIcon()
 {
     Canvas canvas(IconSize, IconSize, 0x5CBF4A);
@@ -138,8 +127,8 @@ Image LupidoIcon()
     // The flag of the far side.
     canvas.Fill(Rect(118, 4, 121, 30), Ink);
     canvas.Fill(Polygon({{121, 5}, {140, 11}, {121, 17}}), Red);
-    // A little round walker on the near side, about to cross.
-    DrawWalker(canvas, {70, 128}, 16);
+    // The rabbit on the near side, about to cross.
+    DrawRabbit(canvas, {70, 128}, 44, 0, 0);
     return canvas.Opaque();
 }
 
@@ -210,13 +199,7 @@ Image QuadrelIcon()
         canvas.Fill(Rect(0, i * 25.0 - 0.5, 150, i * 25.0 + 0.5), 0x2E1E5A);
     }
     auto block = [&](int col, int row, Color colour) {
-        const Shape b =
-            Rect(col * 25.0 + 1.5, row * 25.0 + 1.5, col * 25.0 + 23.5, row * 25.0 + 23.5, 3);
-        canvas.Fill(Grow(b, 1), Ink);
-        canvas.Fill(b, LinearGradient({0, row * 25.0}, {0, row * 25.0 + 25}, Lighter(colour, 0.35),
-                                      colour));
-        canvas.Fill(Rect(col * 25.0 + 5, row * 25.0 + 5, col * 25.0 + 12, row * 25.0 + 8, 1.5),
-                    White, 0.5);
+        DrawBlock(canvas, {col * 25.0 + 1, row * 25.0 + 1}, 23, colour);
     };
     for (const auto& [col, row] : {std::pair{2, 0}, {1, 1}, {2, 1}, {3, 1}}) {
         block(col, row, 0xB07CFF);
@@ -382,7 +365,7 @@ Image Splash()
     DrawGhost(canvas, {130, 140}, 46, 3);
     DrawAlien(canvas, {270, 140}, 48, 6);
     DrawShip(canvas, {305, 124}, 50);
-    DrawWalker(canvas, {200, 142}, 17);
+    DrawRabbit(canvas, {200, 140}, 46, 0, 0);
     return canvas.Opaque();
 }
 

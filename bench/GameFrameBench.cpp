@@ -16,6 +16,9 @@
 #include <utility>
 #include <vector>
 
+#include "games/krevin/KrevinForm.h"
+#include "games/lupido/LupidoForm.h"
+#include "games/quadrel/QuadrelForm.h"
 #include "games/shared/GameWindow.h"
 #include "games/tamblo/TambloForm.h"
 #include "games/zentar/ZentarForm.h"
@@ -128,9 +131,64 @@ BenchGame Zentar()
                      });
 }
 
+// Lupido in mode "normal": the rabbit hops up a row every 70 frames and left every seventh time,
+// so that it crosses, is hit, drowns and starts new games.
+BenchGame Lupido()
+{
+    return GameEntry("Lupido", TheLupidoForm(), "Lupido",
+                     {{"Mode", "normal"}, {"CarSpeed", "60"}, {"FxOn", "1"}, {"MusicOn", "1"}},
+                     [](int frame) {
+                         if (frame % 70 == 0) {
+                             platform::headless::After(0).KeyPress(
+                                 frame % 490 == 0 ? platform::vbKeyLeft : platform::vbKeyUp);
+                         }
+                     });
+}
+
+// Krevin in mode "easy" at high speeds: the pad chases the ball (Left or Right held towards it),
+// which also serves any waiting ball at once.
+BenchGame Krevin()
+{
+    KrevinForm& form = TheKrevinForm();
+    return GameEntry(
+        "Krevin", form, "Krevin",
+        {{"Mode", "easy"},
+         {"PadSpeed", "300"},
+         {"BallSpeed", "200"},
+         {"Background", "3"},
+         {"FxOn", "1"},
+         {"MusicOn", "1"}},
+        [&form](int) {
+            const bool left = form.Balls[0].MiddleX() < form.Pad.MiddleX();
+            platform::headless::After(0).KeyUp(left ? platform::vbKeyRight : platform::vbKeyLeft);
+            platform::headless::After(0).KeyDown(left ? platform::vbKeyLeft : platform::vbKeyRight);
+        });
+}
+
+// Quadrel in mode "normal": every eight frames the piece moves, turns or drops, in a fixed
+// round; a waiting level or new game is started again at once.
+BenchGame Quadrel()
+{
+    QuadrelForm& form = TheQuadrelForm();
+    return GameEntry("Quadrel", form, "Quadrel",
+                     {{"Mode", "normal"},
+                      {"FallSpeed", "80"},
+                      {"MoveSpeed", "500"},
+                      {"FxOn", "1"},
+                      {"MusicOn", "1"}},
+                     [&form](int frame) {
+                         const std::int16_t keys[] = {platform::vbKeyLeft, platform::vbKeyUp,
+                                                      platform::vbKeyRight, platform::vbKeyRight,
+                                                      platform::vbKeyDown};
+                         if (form.GameMode == quadrel::GameMode::Waiting || frame % 8 == 0) {
+                             platform::headless::After(0).KeyPress(keys[frame / 8 % 5]);
+                         }
+                     });
+}
+
 std::vector<BenchGame> Games()
 {
-    return {Tamblo(), Zentar()};
+    return {Tamblo(), Zentar(), Lupido(), Krevin(), Quadrel()};
 }
 
 double Percentile(std::vector<double> values, double fraction)
