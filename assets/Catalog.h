@@ -28,6 +28,7 @@ void AddBackgrounds(Catalog& catalog);
 void AddMenu(Catalog& catalog);
 void AddTamblo(Catalog& catalog);
 void AddZentar(Catalog& catalog);
+void AddMorvex(Catalog& catalog);
 
 // A colour-keyed GIF: the canvas's uncovered pixels become KeyMagenta.
 void AddKeyedGif(Catalog& catalog, std::string path, std::function<Canvas()> draw);

@@ -52,6 +52,9 @@ Canvas Tile(int size, Color face = palette::TileTop);
 // The "off" mark: a red bar across the tile from top left to bottom right.
 void OffSlash(Canvas& canvas);
 
+// Three motion lines, longest on top, starting at (x, y) in a 100-unit square: speed settings.
+void SpeedLines(Canvas& canvas, double x, double y, Color colour);
+
 // Symbols centred on c, about `size` across, in design units.
 Shape CrossSymbol(Vec c, double size);
 Shape CheckSymbol(Vec c, double size);
