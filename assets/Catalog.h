@@ -28,6 +28,8 @@ void AddBackgrounds(Catalog& catalog);
 void AddMenu(Catalog& catalog);
 void AddTamblo(Catalog& catalog);
 void AddZentar(Catalog& catalog);
+void AddEditors(Catalog& catalog);
+void AddLupido(Catalog& catalog);
 void AddMorvex(Catalog& catalog);
 
 // A colour-keyed GIF: the canvas's uncovered pixels become KeyMagenta.

@@ -36,6 +36,8 @@ Catalog FullCatalog()
     assetgen::AddMenu(catalog);
     assetgen::AddTamblo(catalog);
     assetgen::AddZentar(catalog);
+    assetgen::AddEditors(catalog);
+    assetgen::AddLupido(catalog);
     assetgen::AddMorvex(catalog);
     return catalog;
 }

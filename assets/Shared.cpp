@@ -71,9 +71,11 @@ Canvas StopButton()
     return canvas;
 }
 
-Canvas ModeButton(bool easy)
+} // namespace
+
+Canvas ModeButton(bool easy, int size)
 {
-    Canvas canvas = Tile(60);
+    Canvas canvas = Tile(size);
     const int cells = easy ? 2 : 4;
     const double span = 64.0 / cells;
     const Color colour = easy ? Green : Orange;
@@ -87,6 +89,8 @@ Canvas ModeButton(bool easy)
     }
     return canvas;
 }
+
+namespace {
 
 Canvas MusicButton(bool on)
 {
@@ -141,9 +145,9 @@ void AddShared(Catalog& catalog)
         return DiscButton(60, Green, CheckSymbol({50, 52}, 56), White);
     });
     AddOpaqueGif(catalog, "Gfx/Buttons/easyModeButton.gif",
-                 [] { return ModeButton(true).Opaque(); });
+                 [] { return ModeButton(true, 60).Opaque(); });
     AddOpaqueGif(catalog, "Gfx/Buttons/normalModeButton.gif",
-                 [] { return ModeButton(false).Opaque(); });
+                 [] { return ModeButton(false, 60).Opaque(); });
     AddOpaqueGif(catalog, "Gfx/Buttons/musicOffButton.gif",
                  [] { return MusicButton(false).Opaque(); });
     AddOpaqueGif(catalog, "Gfx/Buttons/musicOnButton.gif",

@@ -49,6 +49,8 @@ void Shine(Canvas& canvas, const Shape& shape, Vec centre, double rx, double ry,
 Canvas DiscButton(int size, Color base, const Shape& symbol, Color symbolColor);
 // An opaque square picture tile in a 100-unit square: light face, framed, ready for a symbol.
 Canvas Tile(int size, Color face = palette::TileTop);
+// The mode picture: a board of 2 x 2 green cells for "easy", 4 x 4 orange ones for "normal".
+Canvas ModeButton(bool easy, int size);
 // The "off" mark: a red bar across the tile from top left to bottom right.
 void OffSlash(Canvas& canvas);
 

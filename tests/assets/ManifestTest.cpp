@@ -56,6 +56,15 @@ std::vector<PictureEntry> Pictures()
         {"Gfx\\Buttons\\exportButton.gif", 40, 40, Key::None},
         {"Gfx\\Buttons\\nameOkButton.gif", 60, 60, Key::None},
         {"Gfx\\Buttons\\resetScoresButton.gif", 60, 60, Key::None},
+        {"Gfx\\Buttons\\openButton.gif", 40, 40, Key::Corner},
+        {"Gfx\\Buttons\\saveButton.gif", 40, 40, Key::None},
+        {"Gfx\\Buttons\\gridButton.gif", 40, 40, Key::None},
+        {"Gfx\\Buttons\\clearButton.gif", 40, 40, Key::None},
+        {"Gfx\\Buttons\\clearbutton.gif", 40, 40, Key::None},
+        {"Gfx\\Buttons\\removeButton.gif", 40, 40, Key::None},
+        {"Gfx\\Buttons\\leftButton.gif", 40, 40, Key::None},
+        {"Gfx\\Buttons\\rightButton.gif", 40, 40, Key::None},
+        {"Gfx\\Buttons\\easyModeButtonS.gif", 40, 40, Key::None},
         {"Gfx\\Menu\\background.jpg", 800, 600, Key::None},
         {"Gfx\\Menu\\highscoreBackground.jpg", 800, 600, Key::None},
         {"Gfx\\Menu\\splash.jpg", 400, 300, Key::None},
@@ -106,7 +115,37 @@ std::vector<PictureEntry> Pictures()
             list.push_back({"Gfx\\Zentar\\" + mode + "\\explosion" + std::to_string(look) + ".gif",
                             size, size, Key::Corner});
         }
+        // Lupido: every lane is one row tall; cars, logs and figures fit inside a row.
+        const std::string lupido = "Gfx\\Lupido\\" + mode + "\\";
+        for (int d = 0; d < 4; ++d) {
+            list.push_back(
+                {lupido + "rabbit" + std::to_string(d) + ".gif", size, size, Key::Corner});
+            list.push_back(
+                {lupido + "largeRabbit" + std::to_string(d) + ".gif", size, size, Key::Corner});
+        }
+        for (int n = 0; n < 28; ++n) {
+            list.push_back(
+                {lupido + "rabbitDrown" + (n < 10 ? "0" : "") + std::to_string(n) + ".gif", size,
+                 size, Key::Corner});
+        }
+        for (int v = 0; v < 6; ++v) {
+            list.push_back({lupido + "road" + std::to_string(v) + ".gif", 800, size, Key::None});
+            list.push_back({lupido + "river" + std::to_string(v) + ".gif", 800, size, Key::None});
+        }
+        for (const char* edge : {"roadTop", "roadBottom", "riverTop", "riverBottom"}) {
+            list.push_back({lupido + edge + ".gif", 800, size / 10, Key::None});
+        }
+        const int figure = size * 4 / 5;
+        list.push_back({lupido + "car0.gif", size == 60 ? 110 : 70, figure, Key::Corner});
+        list.push_back({lupido + "car1.gif", size == 60 ? 110 : 70, figure, Key::Corner});
+        list.push_back({lupido + "log.gif", size == 60 ? 180 : 120, figure, Key::Corner});
+        list.push_back({lupido + "endScroll.gif", 800, 480, Key::None});
     }
+    for (int look = 0; look < 6; ++look) {
+        list.push_back(
+            {"Gfx\\Lupido\\flower" + std::to_string(look) + ".gif", 24, 24, Key::Corner});
+    }
+    list.push_back({"Gfx\\Lupido\\bush.gif", 48, 40, Key::Corner});
     for (int i = 0; i < 4; ++i) {
         list.push_back({"Gfx\\Zentar\\optionbg" + std::to_string(i) + ".gif", 60, 60, Key::None});
     }
@@ -386,6 +425,15 @@ const std::vector<SoundEntry> Sounds = {
     {"Sfx\\Zentar\\shipMove.wav", 1, 800},
     {"Sfx\\Zentar\\lostGame.wav", 1, 4000},
     {"Sfx\\Zentar\\lostLife.wav", 1000, 1500},
+    {"Sfx\\Lupido\\move.wav", 1, 500},
+    {"Sfx\\Lupido\\rotate.wav", 1, 500},
+    {"Sfx\\Lupido\\home.wav", 1000, 6500},
+    {"Sfx\\Lupido\\horn.wav", 1, 1000},
+    {"Sfx\\Lupido\\hitbycar.wav", 1, 1000},
+    {"Sfx\\Lupido\\splash.wav", 200, 1000},
+    {"Sfx\\Lupido\\inwater.wav", 1, 2000},
+    {"Sfx\\Lupido\\lostGame.wav", 1, 4000},
+    {"Sfx\\Lupido\\flying.wav", 1, 800},
     {"Sfx\\Morvex\\rockHit.wav", 1, 800},
     {"Sfx\\Morvex\\shipExplode.wav", 1000, 3000},
     {"Sfx\\Morvex\\fire0.wav", 1, 500},
@@ -432,8 +480,8 @@ TEST(ManifestTest, TunesPlayOneToTwoMinutesAndTheJingleIsShort)
 {
     const std::pair<std::string, std::pair<std::int64_t, std::int64_t>> tunes[] = {
         {"Music\\menu.mid", {60000, 120000}},   {"Music\\tambloTune.mid", {60000, 120000}},
-        {"Music\\zentar.mid", {60000, 120000}}, {"Music\\morvex.mid", {60000, 120000}},
-        {"Sfx\\Zentar\\won.mid", {1000, 6000}},
+        {"Music\\zentar.mid", {60000, 120000}}, {"Music\\lupido.mid", {60000, 120000}},
+        {"Music\\morvex.mid", {60000, 120000}}, {"Sfx\\Zentar\\won.mid", {1000, 6000}},
     };
     for (const auto& [path, range] : tunes) {
         SCOPED_TRACE(path);

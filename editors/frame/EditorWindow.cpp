@@ -1,0 +1,307 @@
+// The editor frame: what the six editor windows share.
+#include "editors/frame/EditorWindow.h"
+
+#include <algorithm>
+#include <string>
+
+#include "common/Common.h"
+#include "platform/Display.h"
+#include "platform/Events.h"
+#include "platform/Input.h"
+#include "platform/MessageBox.h"
+#include "platform/Numbers.h"
+#include "platform/Paths.h"
+#include "platform/Text.h"
+
+namespace editor {
+
+namespace {
+
+constexpr platform::Color PanelColour = platform::Rgb(197, 224, 157);
+constexpr platform::Color BackColour = platform::Rgb(133, 197, 86);
+constexpr platform::Color Black = platform::Rgb(0, 0, 0);
+constexpr platform::Color White = platform::Rgb(255, 255, 255);
+constexpr platform::Color Blue = platform::Rgb(0, 0, 255);
+
+std::int16_t ToInt16(std::int32_t value)
+{
+    return static_cast<std::int16_t>(std::clamp<std::int32_t>(value, INT16_MIN, INT16_MAX));
+}
+
+} // namespace
+
+EditorWindow::EditorWindow(const EditorLook& editorLook) : look(editorLook)
+{
+    startLoopTimer.OnTimer = [this] { startLoopTimer_Timer(); };
+    designLine.SetX1(0);
+    designLine.SetY1(PanelTop);
+    designLine.SetX2(800);
+    designLine.SetY2(PanelTop);
+}
+
+void EditorWindow::Form_Load()
+{
+    QuitEditor = false;
+    platform::SetProgramFolderAsCurrent();
+    SetClientSize(800, 600);
+    SetTitle(look.startTitle);
+    if (look.clicks) {
+        SetBackColor(BackColour);
+        clickSound.OpenMedia("Sfx\\click.wav");
+    }
+    LoadFrameButtons();
+    LoadEditor();
+    startLoopTimer.SetEnabled(true);
+}
+
+void EditorWindow::startLoopTimer_Timer()
+{
+    startLoopTimer.SetEnabled(false);
+    RunEditorLoop();
+}
+
+void EditorWindow::RunEditorLoop()
+{
+    while (!QuitEditor) {
+        RunPass();
+    }
+    Unload();
+}
+
+void EditorWindow::RunPass()
+{
+    TrackPointer();
+    DrawEditor();
+    Refresh();
+    platform::DoEvents();
+}
+
+// The close box only sets the quit flag; the loop then closes the window, and that request finds
+// the flag set and goes through.
+void EditorWindow::Form_QueryUnload(std::int16_t& cancel, std::int16_t)
+{
+    if (!QuitEditor) {
+        cancel = 1;
+        QuitEditor = true;
+    }
+}
+
+void EditorWindow::Form_Unload(std::int16_t&)
+{
+    clickSound.CloseMedia();
+    FreeEditor();
+    for (SpriteClass* button :
+         {&stopButton, &saveButton, &openButton, &gridButton, &modeButton, &clearButton}) {
+        button->CleanUp();
+    }
+}
+
+void EditorWindow::Form_KeyDown(std::int16_t& keyCode, std::int16_t)
+{
+    if (keyCode == platform::vbKeyEscape) {
+        QuitEditor = true;
+    } else if (keyCode == platform::vbKeyM) {
+        SwitchMode();
+    }
+}
+
+void EditorWindow::Form_Click()
+{
+    if (look.clicks) {
+        clickSound.PlayMedia();
+    }
+    ReadPointer();
+    if (stopButton.IsUnder(PointerX, PointerY)) {
+        QuitEditor = true;
+    } else if (openButton.IsUnder(PointerX, PointerY)) {
+        OpenMap();
+    } else if (saveButton.IsUnder(PointerX, PointerY)) {
+        SaveMap();
+    } else {
+        ClickEditor();
+    }
+}
+
+void EditorWindow::SetTitle(std::string_view text)
+{
+    if (platform::DesktopWidth() > 800) {
+        SetCaption(text);
+    }
+}
+
+void EditorWindow::ReadPointer()
+{
+    platform::Point point;
+    platform::GetCursorPos(&point);
+    platform::ScreenToClient(*this, &point);
+    PointerX = ToInt16(point.x);
+    PointerY = ToInt16(point.y);
+}
+
+void EditorWindow::TrackButtons(std::initializer_list<SpriteClass*> hoverButtons)
+{
+    ReadPointer();
+    for (SpriteClass* button : {&stopButton, &saveButton, &openButton}) {
+        button->active = button->IsUnder(PointerX, PointerY);
+    }
+    for (SpriteClass* button : hoverButtons) {
+        button->active = button->IsUnder(PointerX, PointerY);
+    }
+    SetMousePointer(PointerY >= PanelTop ? platform::MousePointer::Default
+                                         : platform::MousePointer::Crosshair);
+}
+
+void EditorWindow::LoadFrameButtons()
+{
+    stopButton.LoadDCImage("Gfx\\Buttons\\stopbutton.gif", *this);
+    stopButton.X = 800 - stopButton.width - 20;
+    stopButton.Y = 540 - platform::IntDiv(stopButton.Height, 2);
+    saveButton.LoadDCImage("Gfx\\Buttons\\saveButton.gif", *this);
+    openButton.LoadDCImage("Gfx\\Buttons\\openButton.gif", *this);
+    gridButton.LoadDCImage("Gfx\\Buttons\\gridButton.gif", *this);
+    modeButton.LoadDCImage("Gfx\\Buttons\\easyModeButtonS.gif", *this);
+    clearButton.LoadDCImage(look.clearPicture, *this);
+    gridButton.active = true;
+}
+
+void EditorWindow::SwitchMode()
+{
+    NewMap(Common::gMode != "normal" ? "normal" : "easy");
+}
+
+void EditorWindow::ClearToNewMap()
+{
+    ClearMap();
+    SetTitle(look.newMapTitle);
+}
+
+platform::OpenFileName EditorWindow::MapDialog()
+{
+    platform::OpenFileName dialog;
+    dialog.hwndOwner = this;
+    dialog.lpstrFilter = std::string("Maps (*.map)\0*.map\0", 20);
+    dialog.lpstrInitialDir = platform::ProgramFolder().string() + "\\Maps\\" +
+                             std::string(look.game) + "\\" + Common::gMode + "\\";
+    dialog.lpstrDefExt = "map";
+    return dialog;
+}
+
+// A file that cannot be read completely leaves a new, empty map: a fragment shown under the file's
+// name could be saved over the original unnoticed.
+void EditorWindow::OpenMap()
+{
+    platform::OpenFileName dialog = MapDialog();
+    const bool chosen = platform::GetOpenFileNameA(&dialog);
+    platform::SetProgramFolderAsCurrent();
+    if (!chosen) {
+        return;
+    }
+    if (ReadMapFile(dialog.lpstrFile)) {
+        SetTitle(std::string(look.openTitle) + dialog.lpstrFile);
+        return;
+    }
+    ClearToNewMap();
+    platform::MsgBox("The map file " + dialog.lpstrFile + " could not be read.",
+                     platform::vbExclamation, look.startTitle);
+}
+
+// The map module writes the whole file or nothing, so a failed save leaves the old file as it was.
+void EditorWindow::SaveMap()
+{
+    platform::OpenFileName dialog = MapDialog();
+    dialog.Flags = platform::OFN_OVERWRITEPROMPT;
+    const bool chosen = platform::GetSaveFileNameA(&dialog);
+    platform::SetProgramFolderAsCurrent();
+    if (chosen && !WriteMapFile(dialog.lpstrFile)) {
+        platform::MsgBox("The map file " + dialog.lpstrFile + " could not be written.",
+                         platform::vbExclamation, look.startTitle);
+    }
+}
+
+void EditorWindow::DrawPanelBox()
+{
+    Line(0, PanelTop, 800, 600, PanelColour, true, true);
+    SetDrawWidth(4);
+    Line(0, PanelTop, 800, PanelTop, Black);
+    SetDrawWidth(1);
+}
+
+void EditorWindow::DrawActiveBorders(std::initializer_list<const SpriteClass*> buttons)
+{
+    SetDrawWidth(4);
+    for (const SpriteClass* button : buttons) {
+        if (button->active) {
+            button->DrawBorder(Blue, *this);
+        }
+    }
+    if (Common::gMode == "easy") {
+        modeButton.DrawBorder(Blue, *this);
+    }
+}
+
+void EditorWindow::DrawGridCells(const std::vector<SpriteClass>& cells)
+{
+    if (!gridButton.active) {
+        return;
+    }
+    SetDrawWidth(1);
+    for (const SpriteClass& cell : cells) {
+        Line(cell.X, cell.Y, cell.X + cell.width, cell.Y + cell.Height, Black, true);
+    }
+}
+
+void EditorWindow::DrawNumberBox(const SpriteClass& box, std::int32_t number)
+{
+    Line(box.Left(), box.Top(), box.Right(), box.Bottom(), White, true, true);
+    Line(box.Left(), box.Top(), box.Right(), box.Bottom(), Black, true);
+    platform::FontSpec font = Font();
+    font.points = 24;
+    SetFont(font);
+    const std::string text = std::to_string(number);
+    platform::Size extent;
+    platform::GetTextExtentPoint32A(hDC(), text, &extent);
+    CurrentX = box.MiddleX() - platform::IntDiv(extent.cx, 2);
+    CurrentY = box.MiddleY() - platform::IntDiv(extent.cy, 2);
+    SetForeColor(Black);
+    Print(text);
+}
+
+void EditorWindow::LoadMapBackground(SpriteClass& background)
+{
+    background.CleanUp();
+    background.LoadDCImage(
+        "Gfx\\Common\\Backgrounds\\background" + std::to_string(background.id) + ".jpg", *this);
+}
+
+void EditorWindow::LoadArrows(SpriteClass& left, SpriteClass& right)
+{
+    left.LoadDCImage("Gfx\\Buttons\\leftButton.gif", *this);
+    right.LoadDCImage("Gfx\\Buttons\\rightButton.gif", *this);
+}
+
+void EditorWindow::SelectTool(SpriteClass& chosen, std::initializer_list<SpriteClass*> tools)
+{
+    for (SpriteClass* tool : tools) {
+        tool->active = false;
+    }
+    chosen.active = true;
+}
+
+std::int32_t StepAround(std::int32_t value, std::int32_t step, std::int32_t last)
+{
+    const std::int32_t next = value + step;
+    if (next < 0) {
+        return last;
+    }
+    return next > last ? 0 : next;
+}
+
+const SpriteClass* PictureOf(std::span<const SpriteClass> pictures, std::int32_t id)
+{
+    if (id < 0 || static_cast<std::size_t>(id) >= pictures.size()) {
+        return nullptr;
+    }
+    return &pictures[static_cast<std::size_t>(id)];
+}
+
+} // namespace editor

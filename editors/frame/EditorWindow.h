@@ -1,0 +1,131 @@
+// EditorWindow: the window every map editor is: start, the loop without a clock, the close box and
+// the Esc and M keys, the stop, open, save, grid and mode buttons, the title rule, the panel, the
+// pointer, and helpers several editors share (map background, arrows, number box, tool choice).
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FileDialog.h"
+#include "platform/Form.h"
+#include "platform/LineControl.h"
+#include "platform/Timer.h"
+#include "toolkit/MMedia.h"
+#include "toolkit/SpriteClass.h"
+
+namespace editor {
+
+// What sets one editor's frame apart from the others.
+struct EditorLook {
+    std::string_view game;         // its folder under "Maps\"
+    std::string_view startTitle;   // caption while it loads
+    std::string_view newMapTitle;  // caption of a new, empty map
+    std::string_view openTitle;    // caption of an opened map, followed by the file name
+    std::string_view clearPicture; // its clear button's picture
+    bool clicks = false;           // a click sound on every click and the green back colour
+};
+
+inline constexpr std::int16_t PanelTop = 480;
+
+class EditorWindow : public platform::Form {
+public:
+    // Passes until the quit flag is set, then closes the window. The flag is not cleared here, so a
+    // close request that came while the window loaded ends the loop before its first pass.
+    void RunEditorLoop();
+    // One pass: the pointer, the picture, the screen, then the pending window events.
+    void RunPass();
+    // The caption, set only on a screen wider than 800 pixels.
+    void SetTitle(std::string_view text);
+
+    bool QuitEditor = false;
+    // The pointer in client pixels, as the last pass or click read it.
+    std::int16_t PointerX = 0;
+    std::int16_t PointerY = 0;
+
+    SpriteClass Cursor; // the brush: it only shares pictures
+    std::vector<SpriteClass> gridCells;
+    SpriteClass stopButton;
+    SpriteClass saveButton;
+    SpriteClass openButton;
+    SpriteClass gridButton; // active: the grid is shown
+    SpriteClass modeButton;
+    SpriteClass clearButton;
+    MMedia clickSound;
+    platform::LineControl designLine{*this};
+    platform::Timer startLoopTimer{*this, 1, false};
+
+protected:
+    explicit EditorWindow(const EditorLook& look);
+
+    // The editor's own part of loading: its pictures, its empty map in mode "easy", its panel.
+    virtual void LoadEditor() = 0;
+    // Releases what LoadEditor loaded.
+    virtual void FreeEditor() = 0;
+    virtual void TrackPointer() = 0;
+    virtual void DrawEditor() = 0;
+    // Starts an empty map in the given mode (M and the mode button, with the other mode).
+    virtual void NewMap(std::string_view mode) = 0;
+    // Empties the map as the clear button does.
+    virtual void ClearMap() = 0;
+    // A click on none of stop, open and save: the editor's own buttons, then the design area.
+    virtual void ClickEditor() = 0;
+    // Reads a map file into the map module and brings the pictures up to date; false when the
+    // file could not be read completely.
+    virtual bool ReadMapFile(std::string_view path) = 0;
+    // Writes the map through the game's map module; false when the file could not be written.
+    virtual bool WriteMapFile(std::string_view path) = 0;
+
+    void Form_Load() override;
+    void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) override;
+    void Form_Unload(std::int16_t& cancel) override;
+    void Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) override;
+    void Form_Click() override;
+
+    // The pointer's screen position in client pixels, into PointerX and PointerY.
+    void ReadPointer();
+    // Once per pass: the pointer, the hover flags of stop, save, open and the given buttons, and
+    // the pointer shape (the arrow over the panel, the crosshair over the design area).
+    void TrackButtons(std::initializer_list<SpriteClass*> hoverButtons);
+    // Stop at the panel's right end, centred on y 540; the other five loaded, to be placed by the
+    // editor; the grid shown.
+    void LoadFrameButtons();
+    // The other mode's empty map, as M does.
+    void SwitchMode();
+    // The map emptied and the new-map title.
+    void ClearToNewMap();
+
+    // The panel's box and the black line along its top.
+    void DrawPanelBox();
+    // A blue frame around each active button, and around the mode button in mode "easy".
+    void DrawActiveBorders(std::initializer_list<const SpriteClass*> buttons);
+    // While the grid is shown: a black outline around every cell.
+    void DrawGridCells(const std::vector<SpriteClass>& cells);
+    // A white box with a black edge and the number centred in it.
+    void DrawNumberBox(const SpriteClass& box, std::int32_t number);
+
+    // Loads the background picture of the map's number (the holder's id).
+    void LoadMapBackground(SpriteClass& background);
+    // The previous and next arrows.
+    void LoadArrows(SpriteClass& left, SpriteClass& right);
+    // Exactly the chosen tool of the given ones is active.
+    static void SelectTool(SpriteClass& chosen, std::initializer_list<SpriteClass*> tools);
+
+    const EditorLook look;
+
+private:
+    void startLoopTimer_Timer();
+    void OpenMap();
+    void SaveMap();
+    platform::OpenFileName MapDialog();
+};
+
+// value + step, wrapping to last below 0 and to 0 above last.
+std::int32_t StepAround(std::int32_t value, std::int32_t step, std::int32_t last);
+// The picture of an id read from a file or a palette; nullptr when the id names none.
+const SpriteClass* PictureOf(std::span<const SpriteClass> pictures, std::int32_t id);
+
+} // namespace editor
