@@ -1,7 +1,7 @@
 // GameFrameBench: each game plays 3000 frames of 16 ms on the headless backend with scripted input,
 // and the time of every frame's update and drawing (not its present) is measured on the real
 // clock; the median and the 99th percentile in microseconds are reported per game.
-// A game joins by adding a BenchGame (its start, its input for a frame, one pass) to Games().
+// A game joins by adding its GameEntry (its settings and its input for a frame) to Games().
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -11,9 +11,12 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
+#include "games/shared/GameWindow.h"
 #include "games/tamblo/TambloForm.h"
 #include "games/zentar/ZentarForm.h"
 #include "platform/Clock.h"
@@ -39,40 +42,24 @@ struct BenchGame {
     std::function<void()> stop;
 };
 
-// Tamblo in mode "easy" with every ghost: the figure holds one arrow until it stands against a
-// wall, then takes another, and play starts again whenever a level, a life or a game begins.
-BenchGame Tamblo()
+// A game's entry: its settings stored, then the window shown as the launcher does with its loop
+// held back; each frame the scripted input, the timed rules and drawing, and the untimed rest of
+// the pass.
+BenchGame GameEntry(const char* name, GameWindow& form, std::string_view section,
+                    std::vector<std::pair<const char*, const char*>> settings,
+                    std::function<void(int frame)> input)
 {
-    TambloForm& form = TheTambloForm();
-    auto arrow = std::make_shared<int>(0);
     return {
-        "Tamblo",
-        [&form] {
-            for (const auto& [key, value] : {std::pair{"Mode", "easy"},
-                                             {"MaxNumGhosts", "20"},
-                                             {"TambloSpeed", "120"},
-                                             {"GhostSpeed", "90"},
-                                             {"FxOn", "1"},
-                                             {"MusicOn", "1"}}) {
-                platform::SaveSetting("Vandrel", "Tamblo", key, value);
+        name,
+        [&form, section, settings] {
+            for (const auto& [key, value] : settings) {
+                platform::SaveSetting("Vandrel", section, key, value);
             }
             form.Show();
             form.startLoopTimer.SetEnabled(false);
             form.LastTime = GameUtil::GetTickMs();
         },
-        [&form, arrow](int frame) {
-            const std::int16_t arrows[] = {platform::vbKeyRight, platform::vbKeyDown,
-                                           platform::vbKeyLeft, platform::vbKeyUp};
-            if (form.Player.xMov == 0 && form.Player.yMov == 0) {
-                *arrow = (*arrow + 1 + frame / 7 % 3) % 4;
-            }
-            for (int i = 0; i < 4; ++i) {
-                platform::headless::SetKeyState(arrows[i], i == *arrow);
-            }
-            if (form.GameMode == tamblo::GameMode::Waiting) {
-                platform::headless::After(0).KeyPress(platform::vbKeyF3);
-            }
-        },
+        std::move(input),
         [&form] {
             form.NowTime = GameUtil::GetTickMs();
             form.UpdateGame(form.NowTime, form.LastTime);
@@ -91,50 +78,54 @@ BenchGame Tamblo()
     };
 }
 
+// Tamblo in mode "easy" with every ghost: the figure holds one arrow until it stands against a
+// wall, then takes another, and play starts again whenever a level, a life or a game begins.
+BenchGame Tamblo()
+{
+    TambloForm& form = TheTambloForm();
+    auto arrow = std::make_shared<int>(0);
+    return GameEntry("Tamblo", form, "Tamblo",
+                     {{"Mode", "easy"},
+                      {"MaxNumGhosts", "20"},
+                      {"TambloSpeed", "120"},
+                      {"GhostSpeed", "90"},
+                      {"FxOn", "1"},
+                      {"MusicOn", "1"}},
+                     [&form, arrow](int frame) {
+                         const std::int16_t arrows[] = {platform::vbKeyRight, platform::vbKeyDown,
+                                                        platform::vbKeyLeft, platform::vbKeyUp};
+                         if (form.Player.xMov == 0 && form.Player.yMov == 0) {
+                             *arrow = (*arrow + 1 + frame / 7 % 3) % 4;
+                         }
+                         for (int i = 0; i < 4; ++i) {
+                             platform::headless::SetKeyState(arrows[i], i == *arrow);
+                         }
+                         if (form.GameMode == tamblo::GameMode::Waiting) {
+                             platform::headless::After(0).KeyPress(platform::vbKeyF3);
+                         }
+                     });
+}
+
 // Zentar in mode "normal": the ship patrols by itself (Space) and fires every 20 frames; any
 // waiting level or new game is started again at once.
 BenchGame Zentar()
 {
     ZentarForm& form = TheZentarForm();
-    return {
-        "Zentar",
-        [&form] {
-            for (const auto& [key, value] : {std::pair{"Mode", "normal"},
-                                             {"ShipSpeed", "150"},
-                                             {"AliensSpeed", "60"},
-                                             {"Background", "3"},
-                                             {"FxOn", "1"},
-                                             {"MusicOn", "1"}}) {
-                platform::SaveSetting("Vandrel", "Zentar", key, value);
-            }
-            form.Show();
-            form.startLoopTimer.SetEnabled(false);
-            form.LastTime = GameUtil::GetTickMs();
-        },
-        [&form](int frame) {
-            if (form.GameMode == zentar::GameMode::Waiting) {
-                platform::headless::After(0).KeyDown(platform::vbKeySpace);
-            }
-            if (frame % 20 == 0) {
-                platform::headless::After(0).KeyPress(platform::vbKeyUp);
-            }
-        },
-        [&form] {
-            form.NowTime = GameUtil::GetTickMs();
-            form.UpdateGame(form.NowTime, form.LastTime);
-            form.DrawFrame();
-        },
-        [&form] {
-            form.Refresh();
-            platform::DoEvents();
-            form.LastTime = form.NowTime;
-        },
-        [&form] {
-            form.FreeGraphics();
-            form.CloseSounds();
-            form.Unload();
-        },
-    };
+    return GameEntry("Zentar", form, "Zentar",
+                     {{"Mode", "normal"},
+                      {"ShipSpeed", "150"},
+                      {"AliensSpeed", "60"},
+                      {"Background", "3"},
+                      {"FxOn", "1"},
+                      {"MusicOn", "1"}},
+                     [&form](int frame) {
+                         if (form.GameMode == zentar::GameMode::Waiting) {
+                             platform::headless::After(0).KeyDown(platform::vbKeySpace);
+                         }
+                         if (frame % 20 == 0) {
+                             platform::headless::After(0).KeyPress(platform::vbKeyUp);
+                         }
+                     });
 }
 
 std::vector<BenchGame> Games()

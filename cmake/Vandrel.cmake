@@ -16,7 +16,12 @@ function(vandrel_test_program name sources)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
 endfunction()
 
+# Every test runs in well under a second (a few under the sanitizers): a test still running after
+# this many seconds waits for something that never comes, and fails instead of hanging the suite.
+set(VANDREL_TEST_TIMEOUT 60)
+
 # vandrel_tests(NAME DIR DEPS...): one GoogleTest program of every .cpp in DIR, registered with CTest.
+# (The test main selects the dummy SDL drivers itself.)
 function(vandrel_tests name dir)
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT sources)
@@ -25,7 +30,7 @@ function(vandrel_tests name dir)
   vandrel_test_program(${name} "${sources}" ${ARGN})
   gtest_discover_tests(${name} WORKING_DIRECTORY ${VANDREL_PROGRAM_DIR}
                        DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST
-                       PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy")
+                       PROPERTIES TIMEOUT ${VANDREL_TEST_TIMEOUT})
 endfunction()
 
 # vandrel_display_tests(NAME DIR DEPS...): a GoogleTest program of tests on real devices (a display,

@@ -41,10 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             continue;
         }
         platform::ListWriter writer;
-        for (const std::int32_t id : ids) {
-            writer.WriteInteger(id);
-            writer.EndLine();
-        }
+        TambloCommon::WriteMap(writer);
         TambloCommon::BuildGrid();
         platform::ListReader again(writer.Contents());
         if (!TambloCommon::ReadMap(again) || Ids() != ids) {

@@ -10,8 +10,6 @@
 #include <vector>
 
 #include "games/zentar/ZentarCommon.h"
-#include "platform/ListFile.h"
-#include "platform/Numbers.h"
 
 namespace {
 
@@ -58,23 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Snapshot first{zc::MapAliens, zc::MapBackground.id};
 
     const std::string again = TempPath("again.map");
-    platform::ListWriter writer;
-    if (!writer.Create(again)) {
-        std::abort();
-    }
-    writer.WriteText("background");
-    writer.WriteInteger(first.background);
-    writer.EndLine();
-    for (const SpriteClass& alien : first.aliens) {
-        if (alien.visible) {
-            writer.WriteText("alien");
-            writer.WriteInteger(alien.id);
-            writer.WriteInteger(platform::CLng(alien.X));
-            writer.WriteInteger(platform::CLng(alien.Y));
-            writer.EndLine();
-        }
-    }
-    if (!writer.Close()) {
+    if (!zc::SaveMap(again)) {
         std::abort();
     }
     zc::MapBackground.id = -1;

@@ -1,7 +1,7 @@
 // The shared part of the games' options dialogs.
 #include "games/shared/GameOptions.h"
 
-#include <algorithm>
+#include <string>
 
 #include "common/Common.h"
 #include "games/shared/GameSettings.h"
@@ -12,7 +12,8 @@
 namespace {
 
 constexpr std::int32_t DialogWidth = 340;
-constexpr std::int32_t DialogHeight = 420;
+constexpr std::int16_t BackgroundCount = 4;
+constexpr std::int16_t PlainColour = 2;
 
 } // namespace
 
@@ -25,12 +26,21 @@ GameOptions::GameOptions(std::string_view section,
     SetKeyPreview(true);
 }
 
-void GameOptions::SetUpWindow()
+void GameOptions::SetUpWindow(std::int32_t clientHeight)
 {
     SetBackColor(BackColour);
     SetIcon("gfx\\icon\\icon.ico");
-    SetClientSize(DialogWidth, DialogHeight);
+    SetClientSize(DialogWidth, clientHeight);
     SetCaption("Vandrel");
+}
+
+void GameOptions::SetUpBar(platform::ScrollBar& bar, std::int16_t min, std::int16_t max,
+                           std::int16_t smallChange, std::int16_t largeChange)
+{
+    bar.SetMin(min);
+    bar.SetMax(max);
+    bar.SetSmallChange(smallChange);
+    bar.SetLargeChange(largeChange);
 }
 
 void GameOptions::LayOutButtonRow(std::int32_t top)
@@ -67,9 +77,78 @@ void GameOptions::PlaceCancelAndOk(std::int32_t y)
     OkSprite.DrawTransp(*this);
 }
 
-std::int16_t GameOptions::StoredSpeed(std::string_view key, std::int16_t fallback) const
+void GameOptions::ShowStored(platform::ScrollBar& bar, std::string_view key,
+                             std::int16_t fallback) const
 {
-    return std::clamp(GameSettings::ReadSpeed(Section(), key, fallback), SpeedMin, SpeedMax);
+    // The bar brings a value outside its range to its nearer end.
+    bar.SetValue(GameSettings::ReadSpeed(Section(), key, fallback));
+}
+
+void GameOptions::SaveBar(const platform::ScrollBar& bar, std::string_view key) const
+{
+    GameSettings::SaveInteger(Section(), key, bar.Value());
+}
+
+void GameOptions::UseBackgroundRow(platform::Frame& frame,
+                                   std::array<platform::OptionButton, 4>& buttons,
+                                   ColorDialog* colours)
+{
+    backgroundFrame_ = &frame;
+    backgroundButtons_ = &buttons;
+    frame.SetBorderStyle(platform::BorderStyle::None);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i].SetIndex(static_cast<std::int16_t>(i));
+        buttons[i].SetContainer(&frame);
+        buttons[i].SetStyle(platform::ButtonStyle::Graphical);
+    }
+    if (colours == nullptr) {
+        return;
+    }
+    // Any button released on the plain colour opens the colour dialog, even when that choice was
+    // already selected. Its result is not looked at: this dialog's own closing decides gOptionsOk.
+    buttons[PlainColour].MouseUp = [this, colours](std::int16_t, std::int16_t, std::int16_t, float,
+                                                   float) {
+        colours->gameName = Section();
+        colours->Show(platform::vbModal, this);
+    };
+}
+
+std::int32_t GameOptions::LayOutBackgroundRow(std::string_view pictureFolder)
+{
+    platform::Frame& frame = *backgroundFrame_;
+    frame.Move(0, modeOption_[0].Top() + modeOption_[0].Height() + Gap, ScaleWidth(), ButtonSize);
+    frame.SetBackColor(BackColour);
+    const platform::Control* columns[] = {&modeOption_[0], &modeOption_[1], &musicButton_,
+                                          &fxButton_};
+    for (std::size_t i = 0; i < backgroundButtons_->size(); ++i) {
+        platform::OptionButton& button = (*backgroundButtons_)[i];
+        button.SetPictureFile(std::string(pictureFolder) + "optionbg" + std::to_string(i) + ".gif");
+        button.Move(columns[i]->Left(), 0, ButtonSize, ButtonSize);
+    }
+    return frame.Top() + frame.Height();
+}
+
+void GameOptions::ShowBackgroundRow(std::int16_t outOfRange)
+{
+    std::int16_t choice = GameSettings::ReadInteger(section_, "Background", 3);
+    if (choice < 0 || choice >= BackgroundCount) {
+        choice = outOfRange;
+    }
+    for (platform::OptionButton& button : *backgroundButtons_) {
+        button.SetValue(false);
+    }
+    if (choice >= 0 && choice < BackgroundCount) {
+        (*backgroundButtons_)[static_cast<std::size_t>(choice)].SetValue(true);
+    }
+}
+
+void GameOptions::SaveBackgroundRow()
+{
+    for (std::size_t i = 0; i < backgroundButtons_->size(); ++i) {
+        if ((*backgroundButtons_)[i].Value()) {
+            GameSettings::SaveInteger(section_, "Background", static_cast<std::int32_t>(i));
+        }
+    }
 }
 
 void GameOptions::ShowButtonRow()

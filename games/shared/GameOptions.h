@@ -1,6 +1,7 @@
-// GameOptions: what the games' options dialogs share: the window (340 x 420, blue, no text), the
-// row of mode, music and effects buttons, the cancel and OK pictures hit-tested on any mouse
-// button, Esc as cancel, the close box as cancel, and the stored speeds as the bars show them.
+// GameOptions: what the games' options dialogs share: the window (340 pixels wide, blue, no text),
+// the row of mode, music and effects buttons, the row of background buttons of the games that have
+// one, the cancel and OK pictures hit-tested on any mouse button, Esc as cancel, the close box as
+// cancel, and the stored values as the bars show them.
 #pragma once
 
 #include <array>
@@ -9,8 +10,11 @@
 
 #include "platform/CheckBox.h"
 #include "platform/Form.h"
+#include "platform/Frame.h"
 #include "platform/Gdi.h"
 #include "platform/OptionButton.h"
+#include "platform/ScrollBar.h"
+#include "toolkit/ColorDialog.h"
 #include "toolkit/SpriteClass.h"
 
 class GameOptions : public platform::Form {
@@ -18,7 +22,7 @@ public:
     SpriteClass CancelSprite;
     SpriteClass OkSprite;
 
-    // Every speed bar runs from 20 to 300 pixels per second.
+    // The usual speed bar runs from 20 to 300 pixels per second.
     static constexpr std::int16_t SpeedMin = 20;
     static constexpr std::int16_t SpeedMax = 300;
     static constexpr std::int32_t Gap = 20;        // between neighbouring pictures and controls
@@ -32,21 +36,42 @@ protected:
     GameOptions(std::string_view section, std::array<platform::OptionButton, 2>& modeOption,
                 platform::CheckBox& musicButton, platform::CheckBox& fxButton);
 
-    // Back colour, icon, size and caption of the window.
-    void SetUpWindow();
+    // Back colour, icon, caption, and a client area 340 pixels wide and clientHeight high.
+    void SetUpWindow(std::int32_t clientHeight);
+    // A bar's range and steps.
+    static void SetUpBar(platform::ScrollBar& bar, std::int16_t min, std::int16_t max,
+                         std::int16_t smallChange, std::int16_t largeChange);
     // The mode, music and effects buttons in one row at the given top, 20 pixels apart from x 20.
     void LayOutButtonRow(std::int32_t top);
     // Cancel at the left of the button row and OK at the right, both at y, drawn once colour-keyed.
     void PlaceCancelAndOk(std::int32_t y);
 
-    // A stored speed as a bar shows it: one that is no number or below 1 is the default (as the
-    // game reads it), any other is brought into 20..300.
-    std::int16_t StoredSpeed(std::string_view key, std::int16_t fallback) const;
+    // A stored value as the bar shows it: one that is no number or below 1 is the default (as the
+    // game reads it), any other is brought into the bar's own range.
+    void ShowStored(platform::ScrollBar& bar, std::string_view key, std::int16_t fallback) const;
+    // The bar's value as decimal text.
+    void SaveBar(const platform::ScrollBar& bar, std::string_view key) const;
     // The mode shown is the running game's (gMode), not the stored one; music and effects as
     // stored.
     void ShowButtonRow();
     // "Mode", "MusicOn" and "FxOn", in this order.
     void SaveButtonRow();
+
+    // The row of four background buttons, which the dialog declares in its own layout order:
+    // grouped in the frame, drawn as pictures, and button 2 (the plain colour) opening the colour
+    // dialog of this section on any mouse button's release, when the game has one. Called in the
+    // dialog's constructor.
+    void UseBackgroundRow(platform::Frame& frame, std::array<platform::OptionButton, 4>& buttons,
+                          ColorDialog* colours);
+    // The frame 20 below the button row, across the window and 60 high, each button with its
+    // picture pictureFolder + "optionbg<n>.gif" under the button of its column. Answers the frame's
+    // bottom.
+    std::int32_t LayOutBackgroundRow(std::string_view pictureFolder);
+    // Selects the stored "Background" (3 when missing); a stored value outside 0..3 selects
+    // outOfRange, and with -1 no button, so that OK then leaves the key as it is.
+    void ShowBackgroundRow(std::int16_t outOfRange);
+    // "Background": the index of the selected button; nothing when none is.
+    void SaveBackgroundRow();
 
     // Writes every key of the dialog, changed or not.
     virtual void SaveSettings() = 0;
@@ -65,4 +90,6 @@ private:
     std::array<platform::OptionButton, 2>& modeOption_;
     platform::CheckBox& musicButton_;
     platform::CheckBox& fxButton_;
+    platform::Frame* backgroundFrame_ = nullptr;
+    std::array<platform::OptionButton, 4>* backgroundButtons_ = nullptr;
 };

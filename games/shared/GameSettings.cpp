@@ -1,6 +1,8 @@
 // Settings reads and writes of the game windows and their options dialogs.
 #include "games/shared/GameSettings.h"
 
+#include <algorithm>
+
 #include "platform/Convert.h"
 #include "platform/Settings.h"
 
@@ -18,6 +20,12 @@ std::int16_t ReadInteger(std::string_view section, std::string_view key, std::in
                              fallback);
 }
 
+float ReadSingle(std::string_view section, std::string_view key, float fallback)
+{
+    return platform::ToSingle(platform::GetSetting(App, section, key, std::to_string(fallback)),
+                              fallback);
+}
+
 std::int16_t ReadSpeed(std::string_view section, std::string_view key, std::int16_t fallback)
 {
     const std::int16_t speed = ReadInteger(section, key, fallback);
@@ -27,6 +35,14 @@ std::int16_t ReadSpeed(std::string_view section, std::string_view key, std::int1
 std::string ReadMode(std::string_view section)
 {
     return platform::GetSetting(App, section, "Mode", "easy") == "normal" ? "normal" : "easy";
+}
+
+platform::Color ReadColour(std::string_view section)
+{
+    const auto part = [section](std::string_view key) {
+        return std::clamp<std::int16_t>(ReadInteger(section, key, 50), 0, 255);
+    };
+    return platform::Rgb(part("Red"), part("Green"), part("Blue"));
 }
 
 void SaveBoolean(std::string_view section, std::string_view key, bool value)

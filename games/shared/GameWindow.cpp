@@ -1,7 +1,9 @@
-// The shared part of the game windows: loop, time base, panel buttons, stop hint, dialogs, leaving.
+// The shared part of the game windows: loading, loop, time base, level maps, keys, panel buttons,
+// stop hint, dialogs, leaving.
 #include "games/shared/GameWindow.h"
 
 #include "common/Common.h"
+#include "games/shared/MapFile.h"
 #include "platform/Events.h"
 #include "platform/Input.h"
 #include "platform/Numbers.h"
@@ -23,6 +25,52 @@ constexpr platform::Color Blue = 0xFF0000;
 GameWindow::GameWindow()
 {
     startLoopTimer.OnTimer = [this] { startLoopTimer_Timer(); };
+}
+
+// ---- Loading
+
+void GameWindow::Form_Load()
+{
+    BeginLoad();
+    LoadGame();
+    Stick.Init(*this);
+    if (MusicOn) {
+        Music.PlayMedia();
+    }
+    // Without a readable level 1 this sets QuitGame, and the loop then ends before its first pass:
+    // leaving from here would close the launcher that is still showing this window.
+    StartNewGame();
+    startLoopTimer.SetEnabled(true);
+    SetMousePointer(platform::MousePointer::Default);
+}
+
+void GameWindow::BeginLoad()
+{
+    QuitGame = false;
+    ClearHeldInput();
+    // The flags survive the last showing; the pointer has not moved over this one yet.
+    StopButton.active = false;
+    OptionsButton.active = false;
+    if (Common::gFullScreen) {
+        SetWindowState(platform::WindowState::Maximized);
+    } else {
+        SetClientSize(800, 600);
+        SetCaption("Vandrel");
+    }
+}
+
+LevelLoad GameWindow::LoadLevelMap(std::string_view game, std::int16_t& level,
+                                   const std::function<bool(std::string_view path)>& loadMap)
+{
+    if (loadMap(MapFile::LevelPath(game, Common::gMode, level))) {
+        return LevelLoad::Loaded;
+    }
+    level = 1;
+    if (loadMap(MapFile::LevelPath(game, Common::gMode, level))) {
+        return LevelLoad::WrappedToFirst;
+    }
+    QuitGame = true;
+    return LevelLoad::Missing;
 }
 
 // ---- The loop
@@ -81,18 +129,48 @@ void GameWindow::Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode)
     }
 }
 
-// ---- The panel's buttons
+// ---- Keys and the panel's buttons
 
-void GameWindow::BeginLoad()
+bool GameWindow::HandleWindowKey(std::int16_t keyCode)
 {
-    QuitGame = false;
-    ClearHeldInput();
-    if (Common::gFullScreen) {
-        SetWindowState(platform::WindowState::Maximized);
-    } else {
-        SetClientSize(800, 600);
-        SetCaption("Vandrel");
+    if (keyCode == platform::vbKeyEscape) {
+        ClickSound.PlayMedia();
+        QuitGame = true;
+        return true;
     }
+    if (keyCode == platform::vbKeyF1) {
+        ClickSound.PlayMedia();
+        ShowOptions();
+        return true;
+    }
+    return false;
+}
+
+bool GameWindow::StopHintEnter(std::int16_t keyCode, bool leave)
+{
+    if (keyCode != platform::vbKeyReturn || !Common::gStopHint) {
+        return false;
+    }
+    if (leave) {
+        QuitGame = true;
+    }
+    return true;
+}
+
+bool GameWindow::PressPanelButton(float x, float y)
+{
+    std::int16_t key = PanelButtonKey(x, y);
+    if (key == 0) {
+        return false;
+    }
+    Form_KeyDown(key, 0);
+    return true;
+}
+
+bool GameWindow::AnyStickInput()
+{
+    return Stick.IsLeft() || Stick.IsRight() || Stick.IsUp() || Stick.IsDown() ||
+           Stick.IsButtonDown() != -1;
 }
 
 void GameWindow::LoadPanelButtons(std::int32_t borderHeight)
@@ -168,6 +246,20 @@ void GameWindow::UpdateStopHint()
 }
 
 // ---- Dialogs
+
+void GameWindow::ShowOptions()
+{
+    if (!ShowOptionsDialog(OptionsDialog())) {
+        return;
+    }
+    ReadSettings();
+    if (MusicOn) {
+        Music.PlayMedia();
+    } else {
+        Music.StopMedia();
+    }
+    ApplyOptions();
+}
 
 bool GameWindow::ShowOptionsDialog(platform::Form& dialog)
 {

@@ -1,9 +1,8 @@
-// The maze grid of Tamblo and its map reader.
+// The maze grid of Tamblo and its map reader and writer.
 #include "games/tamblo/TambloCommon.h"
 
-#include <cmath>
-
 #include "common/Common.h"
+#include "games/shared/MapFile.h"
 #include "platform/ListFile.h"
 #include "platform/Numbers.h"
 
@@ -62,16 +61,30 @@ bool LoadMap(std::string_view path)
 bool ReadMap(platform::ListReader& reader)
 {
     for (SpriteClass& cell : Tiles) {
-        // Read as a number and checked here, so that "2.5" or an id beyond the pictures fails
-        // instead of being rounded or reaching the drawing.
-        double value = 0;
-        if (!reader.Input(value) || value != std::floor(value) || value < 0 ||
-            value >= tamblo::TileCount) {
+        // "2.5" or an id beyond the pictures fails instead of being rounded or reaching the
+        // drawing.
+        std::int32_t id = 0;
+        if (!MapFile::InputWholeIn(reader, id, 0, tamblo::TileCount - 1)) {
             return false;
         }
-        cell.id = platform::CLng(value);
+        cell.id = id;
     }
     return true;
+}
+
+bool SaveMap(std::string_view path)
+{
+    return MapFile::Save(path, WriteMap);
+}
+
+void WriteMap(platform::ListWriter& writer)
+{
+    for (std::size_t index = 0; index < Tiles.size(); ++index) {
+        writer.WriteInteger(Tiles[index].id);
+        if ((index + 1) % static_cast<std::size_t>(Cols) == 0) {
+            writer.EndLine();
+        }
+    }
 }
 
 } // namespace TambloCommon

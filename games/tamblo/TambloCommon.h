@@ -1,5 +1,6 @@
 // The maze of Tamblo: the grid of cells over the play field, the pictures of the eighteen tile
-// kinds, and the reader of the maze map file. Shared by the game and the maze editor.
+// kinds, and the reader and writer of the maze map file. Shared by the game, the maze editor and
+// the maze tool.
 #pragma once
 
 #include <array>
@@ -39,5 +40,10 @@ void BuildGrid();
 bool LoadMap(std::string_view path);
 // The same from a reader that is already open (the map's text in memory, for example).
 bool ReadMap(platform::ListReader& reader);
+// Writes the tile id of every cell, one grid row a line, whole or not at all; false when the file
+// could not be written.
+bool SaveMap(std::string_view path);
+// The same into a writer that is already open.
+void WriteMap(platform::ListWriter& writer);
 
 } // namespace TambloCommon

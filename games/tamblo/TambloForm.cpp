@@ -36,22 +36,17 @@ TambloForm::TambloForm() = default;
 
 // ---- Loading and releasing
 
-void TambloForm::Form_Load()
+void TambloForm::LoadGame()
 {
-    BeginLoad();
     ReadSettings();
     LoadGraphics();
     OpenSounds();
-    Stick.Init(*this);
-    if (MusicOn) {
-        Music.PlayMedia();
-    }
     NextTurnTime = GameUtil::GetTickMs();
-    // Without a readable level 1 this sets QuitGame, and the loop then ends before its first pass:
-    // leaving from here would close the launcher that is still showing this window.
+}
+
+void TambloForm::StartNewGame()
+{
     InitLevel(true, true);
-    startLoopTimer.SetEnabled(true);
-    SetMousePointer(platform::MousePointer::Default);
 }
 
 void TambloForm::ReadSettings()
@@ -173,17 +168,14 @@ void TambloForm::ClearHeldInput()
     TurnHeld = false;
 }
 
-void TambloForm::ShowOptions()
+platform::Form& TambloForm::OptionsDialog()
 {
-    if (!ShowOptionsDialog(Options)) {
-        return;
-    }
-    ReadSettings();
-    if (MusicOn) {
-        Music.PlayMedia();
-    } else {
-        Music.StopMedia();
-    }
+    return Options;
+}
+
+// The mode may have changed the pictures.
+void TambloForm::ApplyOptions()
+{
     FreeGraphics();
     LoadGraphics();
     InitLevel(true, true);
@@ -193,52 +185,43 @@ void TambloForm::ShowOptions()
 
 void TambloForm::Form_KeyDown(std::int16_t& keyCode, std::int16_t)
 {
-    switch (keyCode) {
-    case platform::vbKeyEscape:
-        ClickSound.PlayMedia();
-        QuitGame = true;
-        break;
-    case platform::vbKeyF1:
-        ClickSound.PlayMedia();
-        ShowOptions();
-        break;
-    case platform::vbKeyF3:
-        // Only between playing and paused (and from waiting into play): a toggle in the other
-        // states would leave a falling or finished figure moving on its own.
-        ResetTimers();
-        if (GameMode == Mode::Playing) {
-            GameMode = Mode::Paused;
-        } else if (GameMode == Mode::Waiting || GameMode == Mode::Paused) {
-            GameMode = Mode::Playing;
+    if (!HandleWindowKey(keyCode)) {
+        switch (keyCode) {
+        case platform::vbKeyF3:
+            // Only between playing and paused (and from waiting into play): a toggle in the other
+            // states would leave a falling or finished figure moving on its own.
+            ResetTimers();
+            if (GameMode == Mode::Playing) {
+                GameMode = Mode::Paused;
+            } else if (GameMode == Mode::Waiting || GameMode == Mode::Paused) {
+                GameMode = Mode::Playing;
+            }
+            break;
+        case platform::vbKeyG:
+            ShowTileNumbers = !ShowTileNumbers;
+            break;
+        case platform::vbKeyReturn:
+            GoHeld = true;
+            break;
+        case platform::vbKeySpace:
+            TurnHeld = true;
+            break;
+        case platform::vbKeyAdd:
+        case platform::vbKeySubtract:
+            if (GameMode == Mode::Waiting || GameMode == Mode::Playing) {
+                Level = static_cast<std::int16_t>(Level + (keyCode == platform::vbKeyAdd ? 1 : -1));
+                InitLevel(false, true);
+            }
+            return;
+        case platform::vbKeyS:
+            GameUtil::SaveScreenShot(std::to_string(Level) + ".bmp");
+            break;
+        default:
+            break;
         }
-        break;
-    case platform::vbKeyG:
-        ShowTileNumbers = !ShowTileNumbers;
-        break;
-    case platform::vbKeyReturn:
-        GoHeld = true;
-        break;
-    case platform::vbKeySpace:
-        TurnHeld = true;
-        break;
-    case platform::vbKeyAdd:
-    case platform::vbKeySubtract:
-        if (GameMode == Mode::Waiting || GameMode == Mode::Playing) {
-            Level = static_cast<std::int16_t>(Level + (keyCode == platform::vbKeyAdd ? 1 : -1));
-            InitLevel(false, true);
-        }
-        return;
-    case platform::vbKeyS:
-        GameUtil::SaveScreenShot(std::to_string(Level) + ".bmp");
-        break;
-    default:
-        break;
     }
     // Any other key starts a waiting game; Enter during the stop hint leaves it instead.
-    if (keyCode == platform::vbKeyReturn && Common::gStopHint) {
-        if (GameMode == Mode::Waiting) {
-            QuitGame = true;
-        }
+    if (StopHintEnter(keyCode, GameMode == Mode::Waiting)) {
         return;
     }
     if (GameMode == Mode::Waiting) {
@@ -257,9 +240,7 @@ void TambloForm::Form_KeyUp(std::int16_t& keyCode, std::int16_t)
 
 void TambloForm::Form_MouseDown(std::int16_t button, std::int16_t, float x, float y)
 {
-    std::int16_t key = PanelButtonKey(x, y);
-    if (key != 0) {
-        Form_KeyDown(key, 0);
+    if (PressPanelButton(x, y)) {
         return;
     }
     if (GameMode == Mode::Waiting) {

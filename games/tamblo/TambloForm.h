@@ -11,7 +11,6 @@
 
 #include "games/shared/GameWindow.h"
 #include "games/tamblo/TambloOptions.h"
-#include "toolkit/JoyStick.h"
 #include "toolkit/MMedia.h"
 #include "toolkit/SpriteClass.h"
 
@@ -46,14 +45,12 @@ public:
     TambloForm();
 
     // Window (TambloForm.cpp).
-    void ReadSettings();
+    void ReadSettings() override;
     void LoadGraphics();
     void FreeGraphics() override;
     void OpenSounds();
     void CloseSounds() override;
     void ResetTimers() override;
-    // F1 and the options button: the options dialog, and a new game after OK.
-    void ShowOptions();
 
     // Rules (TambloRules.cpp).
     void InitLevel(bool newGame, bool loadMap);
@@ -77,7 +74,6 @@ public:
     SpriteClass PlayerStart;
     SpriteClass SmileFace;
     SpriteClass SadFace;
-    MMedia Music;
     MMedia MoveSound;
     MMedia EatSound;
     MMedia WonSound;
@@ -85,11 +81,7 @@ public:
     MMedia AhhSound;
     MMedia GameOverSound;
     MMedia RotateSound;
-    MMedia ClickSound;
-    JoyStick Stick;
     ::tamblo::GameMode GameMode = ::tamblo::GameMode::Waiting;
-    bool FxOn = false;
-    bool MusicOn = false;
     std::int16_t Facing = tamblo::DirRight;
     std::int32_t NextTurnTime = 0;
     std::int16_t TambloSpeed = 0;
@@ -104,7 +96,10 @@ public:
     TambloOptions Options;
 
 protected:
-    void Form_Load() override;
+    void LoadGame() override;
+    void StartNewGame() override;
+    platform::Form& OptionsDialog() override;
+    void ApplyOptions() override;
     void Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) override;
     void Form_KeyUp(std::int16_t& keyCode, std::int16_t shift) override;
     void Form_MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
@@ -121,7 +116,6 @@ private:
     void UpdateLevelCleared();
     void UpdateLifeLost();
     void UpdateGameOver();
-    std::string MapPath(std::int16_t level) const;
 };
 
 // The window object of the program, created at its first use.

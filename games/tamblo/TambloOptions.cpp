@@ -8,6 +8,7 @@
 
 namespace {
 
+constexpr std::int32_t DialogHeight = 420;
 constexpr std::int16_t SpeedStep = 5;
 constexpr std::int32_t ButtonRowGap = 30; // between the last picture and the button row
 constexpr std::int32_t ImageSize = 60;
@@ -25,19 +26,14 @@ TambloOptions::TambloOptions() : GameOptions("Tamblo", modeOption, MusicButton, 
         NumGhosts[i].SetCaption(captions[i]);
         NumGhosts[i].SetFont(GhostCountFont);
     }
-    for (platform::ScrollBar* scroll : {static_cast<platform::ScrollBar*>(&TambloSpeedScroll),
-                                        static_cast<platform::ScrollBar*>(&GhostSpeedScroll)}) {
-        scroll->SetMin(SpeedMin);
-        scroll->SetMax(SpeedMax);
-        scroll->SetSmallChange(SpeedStep);
-        scroll->SetLargeChange(SpeedStep);
-    }
+    SetUpBar(TambloSpeedScroll, SpeedMin, SpeedMax, SpeedStep, SpeedStep);
+    SetUpBar(GhostSpeedScroll, SpeedMin, SpeedMax, SpeedStep, SpeedStep);
     NumGhostsFrame.SetBorderStyle(platform::BorderStyle::None);
 }
 
 void TambloOptions::Form_Load()
 {
-    SetUpWindow();
+    SetUpWindow(DialogHeight);
     LayOut();
     PlaceCancelAndOk(modeOption[0].Top() + modeOption[0].Height() + Gap);
     ShowSettings();
@@ -81,8 +77,8 @@ void TambloOptions::LayOut()
 
 void TambloOptions::ShowSettings()
 {
-    TambloSpeedScroll.SetValue(StoredSpeed("TambloSpeed", 50));
-    GhostSpeedScroll.SetValue(StoredSpeed("GhostSpeed", 45));
+    ShowStored(TambloSpeedScroll, "TambloSpeed", 50);
+    ShowStored(GhostSpeedScroll, "GhostSpeed", 45);
 
     const std::int16_t ghosts = GameSettings::ReadInteger(Section(), "MaxNumGhosts", 20);
     for (platform::OptionButton& button : NumGhosts) {
@@ -97,8 +93,8 @@ void TambloOptions::ShowSettings()
 // Every key of the dialog, changed or not, in this order.
 void TambloOptions::SaveSettings()
 {
-    GameSettings::SaveInteger(Section(), "TambloSpeed", TambloSpeedScroll.Value());
-    GameSettings::SaveInteger(Section(), "GhostSpeed", GhostSpeedScroll.Value());
+    SaveBar(TambloSpeedScroll, "TambloSpeed");
+    SaveBar(GhostSpeedScroll, "GhostSpeed");
     for (std::size_t i = 0; i < NumGhosts.size(); ++i) {
         if (NumGhosts[i].Value()) {
             GameSettings::SaveInteger(Section(), "MaxNumGhosts", GhostCounts[i]);

@@ -64,11 +64,6 @@ SpriteClass* FirstCell(std::int32_t id, std::int32_t orId)
 
 // ---- Level set-up
 
-std::string TambloForm::MapPath(std::int16_t level) const
-{
-    return "Maps\\Tamblo\\" + Common::gMode + "\\" + std::to_string(level) + ".map";
-}
-
 void TambloForm::InitLevel(bool newGame, bool loadMap)
 {
     if (newGame) {
@@ -79,12 +74,7 @@ void TambloForm::InitLevel(bool newGame, bool loadMap)
     if (loadMap) {
         // A level without a map goes back to level 1; without level 1 the game leaves after this
         // pass, set up on whatever the failed reads left in the grid.
-        if (!tc::LoadMap(MapPath(Level))) {
-            Level = 1;
-            if (!tc::LoadMap(MapPath(Level))) {
-                QuitGame = true;
-            }
-        }
+        LoadLevelMap("Tamblo", Level, tc::LoadMap);
 
         std::size_t ghostStarts = 0;
         for (const SpriteClass& cell : tc::Tiles) {
@@ -180,8 +170,7 @@ void TambloForm::UpdateGame(double, double)
 // handlers), and the stop hint runs out.
 void TambloForm::UpdateWaiting()
 {
-    if (Stick.IsLeft() || Stick.IsRight() || Stick.IsUp() || Stick.IsDown() ||
-        Stick.IsButtonDown() != -1) {
+    if (AnyStickInput()) {
         GameMode = Mode::Playing;
     }
     UpdateStopHint();

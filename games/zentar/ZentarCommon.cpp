@@ -1,10 +1,10 @@
-// The alien map of Zentar and its reader.
+// The alien map of Zentar and its reader and writer.
 #include "games/zentar/ZentarCommon.h"
 
-#include <cmath>
 #include <limits>
 #include <string>
 
+#include "games/shared/MapFile.h"
 #include "platform/ListFile.h"
 #include "platform/Numbers.h"
 
@@ -22,18 +22,7 @@ SpriteClass HiddenAlien()
 // The alien counter of the file format is 16-bit: one more alien than it holds fails.
 constexpr std::size_t MaxAliens = std::numeric_limits<std::int16_t>::max();
 
-// A whole number in the 16-bit range; "2.5" fails instead of being rounded to another value.
-bool InputWhole(platform::ListReader& reader, std::int16_t& value)
-{
-    double number = 0;
-    if (!reader.Input(number) || number != std::floor(number) ||
-        number < std::numeric_limits<std::int16_t>::min() ||
-        number > std::numeric_limits<std::int16_t>::max()) {
-        return false;
-    }
-    value = platform::CInt(number);
-    return true;
-}
+using MapFile::InputWhole;
 
 // One alien record after its keyword. The alien is stored only when the whole record was read and
 // its type names a picture: a partly read alien would be an invisible 0 x 0 sprite that can
@@ -110,6 +99,27 @@ bool LoadMap(std::string_view path)
     const bool complete = ReadRecords(reader);
     reader.Close();
     return complete;
+}
+
+bool SaveMap(std::string_view path)
+{
+    return MapFile::Save(path, WriteMap);
+}
+
+void WriteMap(platform::ListWriter& writer)
+{
+    writer.WriteText("background");
+    writer.WriteInteger(MapBackground.id);
+    writer.EndLine();
+    for (const SpriteClass& alien : MapAliens) {
+        if (alien.visible) {
+            writer.WriteText("alien");
+            writer.WriteInteger(alien.id);
+            writer.WriteInteger(platform::CLng(alien.X));
+            writer.WriteInteger(platform::CLng(alien.Y));
+            writer.EndLine();
+        }
+    }
 }
 
 } // namespace ZentarCommon

@@ -1,6 +1,6 @@
 // The alien shooter's level map: the aliens with their start positions, the number of the level's
-// background picture, the pictures of the 27 alien types, and the map file reader. Shared by the
-// game and the alien map editor.
+// background picture, the pictures of the 27 alien types, and the map file reader and writer.
+// Shared by the game, the alien map editor and the formation tool.
 #pragma once
 
 #include <array>
@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/ListFile.h"
 #include "toolkit/SpriteClass.h"
 
 namespace ZentarCommon {
@@ -31,5 +32,10 @@ void ClearMap();
 // False when the file cannot be opened, a value is not a whole number in -32768..32767, an alien
 // type lies outside 0..26 or the file ends inside a record: the aliens read before stay.
 bool LoadMap(std::string_view path);
+// Writes the map: the "background" record, then one "alien" record (type, x, y) a line for every
+// visible alien, whole or not at all; false when the file could not be written.
+bool SaveMap(std::string_view path);
+// The same into a writer that is already open.
+void WriteMap(platform::ListWriter& writer);
 
 } // namespace ZentarCommon

@@ -2,12 +2,12 @@
 // loop and leaving come from GameWindow; the rules each pass runs are in ZentarRules.cpp.
 #include "games/zentar/ZentarForm.h"
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 
 #include "common/Common.h"
 #include "games/shared/GameSettings.h"
+#include "games/shared/LevelBackground.h"
 #include "games/zentar/ZentarCommon.h"
 #include "platform/Input.h"
 #include "platform/Numbers.h"
@@ -21,17 +21,11 @@ using Mode = zentar::GameMode;
 constexpr std::string_view Section = "Zentar";
 constexpr std::int16_t vbKeyD = platform::vbKeyA + 3;
 constexpr std::int32_t FieldWidth = 800;
-constexpr std::int32_t WindowHeight = 600;
 constexpr std::int32_t PanelTop = 480;
 constexpr std::int32_t ShipAbovePanel = 5;
+constexpr std::int16_t PlainColour = 2;
 // Space is black where a level has no background picture.
 constexpr platform::Color SpaceColour = platform::Rgb(0, 0, 0);
-
-// A stored colour part, brought into 0..255.
-std::int16_t ReadColourPart(std::string_view key)
-{
-    return std::clamp<std::int16_t>(GameSettings::ReadInteger(Section, key, 50), 0, 255);
-}
 
 // The launcher shows this window as game 1.
 [[maybe_unused]] const bool registered = GameRegistry::Register(
@@ -50,21 +44,16 @@ ZentarForm::ZentarForm() = default;
 
 // ---- Loading
 
-void ZentarForm::Form_Load()
+void ZentarForm::LoadGame()
 {
-    BeginLoad();
     ReadSettings();
     LoadGraphics();
     OpenSounds();
-    Stick.Init(*this);
-    if (MusicOn) {
-        Music.PlayMedia();
-    }
-    // Without a readable level 1 this sets QuitGame, and the loop then ends before its first pass:
-    // leaving from here would close the launcher that is still showing this window.
+}
+
+void ZentarForm::StartNewGame()
+{
     InitLevel(true, true);
-    startLoopTimer.SetEnabled(true);
-    SetMousePointer(platform::MousePointer::Default);
 }
 
 void ZentarForm::ReadSettings()
@@ -138,34 +127,12 @@ void ZentarForm::PrepareLevelGraphics()
             alien.SetSpriteDC(zc::AlienPictures[static_cast<std::size_t>(alien.id)]);
         }
     }
-    zc::MapBackground.CleanUp();
     // Only the plain colour changes the back colour, which also fills a field without a picture.
-    if (BackgroundChoice != 2) {
+    if (BackgroundChoice != PlainColour) {
         SetBackColor(SpaceColour);
     }
-    switch (BackgroundChoice) {
-    case 0:
-    case 1:
-        zc::MapBackground.LoadDCImage("Gfx\\Zentar\\Backgrounds\\simpleBg" +
-                                          std::to_string(BackgroundChoice) + ".gif",
-                                      *this);
-        break;
-    case 2:
-        // A canvas of the window's size, painted in the stored colour.
-        zc::MapBackground.LoadDCImage("Gfx\\Common\\Backgrounds\\background0.jpg", *this);
-        SetBackColor(
-            platform::Rgb(ReadColourPart("Red"), ReadColourPart("Green"), ReadColourPart("Blue")));
-        platform::BitBlt(zc::MapBackground.GetDC(0), 0, 0, FieldWidth, WindowHeight, hDC(), 0, 0,
-                         platform::SRCCOPY);
-        break;
-    case 3:
-        zc::MapBackground.LoadDCImage("Gfx\\Common\\Backgrounds\\background" +
-                                          std::to_string(zc::MapBackground.id) + ".jpg",
-                                      *this);
-        break;
-    default:
-        break;
-    }
+    LoadLevelBackground(*this, zc::MapBackground, BackgroundChoice, Section,
+                        {"Gfx\\Zentar\\Backgrounds\\simpleBg"});
 }
 
 void ZentarForm::OpenSounds()
@@ -232,17 +199,14 @@ void ZentarForm::ClearHeldInput()
     AutoMove = false;
 }
 
-void ZentarForm::ShowOptions()
+platform::Form& ZentarForm::OptionsDialog()
 {
-    if (!ShowOptionsDialog(Options)) {
-        return;
-    }
-    ReadSettings();
-    if (MusicOn) {
-        Music.PlayMedia();
-    } else {
-        Music.StopMedia();
-    }
+    return Options;
+}
+
+// The mode may have changed the alien pictures.
+void ZentarForm::ApplyOptions()
+{
     LoadAlienImages();
     InitLevel(true, true);
 }
@@ -251,54 +215,45 @@ void ZentarForm::ShowOptions()
 
 void ZentarForm::Form_KeyDown(std::int16_t& keyCode, std::int16_t)
 {
-    switch (keyCode) {
-    case platform::vbKeyEscape:
-        ClickSound.PlayMedia();
-        QuitGame = true;
-        break;
-    case platform::vbKeyF1:
-        ClickSound.PlayMedia();
-        ShowOptions();
-        break;
-    case platform::vbKeyF3:
-        // A destroyed ship or a falling curtain finishes what it does.
-        if (GameMode == Mode::LifeLost || GameMode == Mode::GameOver) {
+    if (!HandleWindowKey(keyCode)) {
+        switch (keyCode) {
+        case platform::vbKeyF3:
+            // A destroyed ship or a falling curtain finishes what it does.
+            if (GameMode == Mode::LifeLost || GameMode == Mode::GameOver) {
+                break;
+            }
+            ResetTimers();
+            GameMode = GameMode == Mode::Playing ? Mode::Paused : Mode::Playing;
+            break;
+        case platform::vbKeySpace:
+            AutoMove = true;
+            break;
+        case platform::vbKeyLeft:
+            LeftHeld = true;
+            break;
+        case platform::vbKeyRight:
+            RightHeld = true;
+            break;
+        case platform::vbKeyUp:
+        case platform::vbKeyReturn:
+            FireShot();
+            break;
+        case platform::vbKeyAdd:
+        case platform::vbKeySubtract:
+            if (GameMode == Mode::Waiting || GameMode == Mode::Playing) {
+                Level = static_cast<std::int16_t>(Level + (keyCode == platform::vbKeyAdd ? 1 : -1));
+                InitLevel(false, true);
+            }
+            return;
+        case vbKeyD:
+            GameMode = Mode::GameOver;
+            break;
+        default:
             break;
         }
-        ResetTimers();
-        GameMode = GameMode == Mode::Playing ? Mode::Paused : Mode::Playing;
-        break;
-    case platform::vbKeySpace:
-        AutoMove = true;
-        break;
-    case platform::vbKeyLeft:
-        LeftHeld = true;
-        break;
-    case platform::vbKeyRight:
-        RightHeld = true;
-        break;
-    case platform::vbKeyUp:
-    case platform::vbKeyReturn:
-        FireShot();
-        break;
-    case platform::vbKeyAdd:
-    case platform::vbKeySubtract:
-        if (GameMode == Mode::Waiting || GameMode == Mode::Playing) {
-            Level = static_cast<std::int16_t>(Level + (keyCode == platform::vbKeyAdd ? 1 : -1));
-            InitLevel(false, true);
-        }
-        return;
-    case vbKeyD:
-        GameMode = Mode::GameOver;
-        break;
-    default:
-        break;
     }
     // Any other key starts a waiting game; Enter during the stop hint leaves it instead.
-    if (keyCode == platform::vbKeyReturn && Common::gStopHint) {
-        if (GameMode == Mode::Waiting) {
-            QuitGame = true;
-        }
+    if (StopHintEnter(keyCode, GameMode == Mode::Waiting)) {
         return;
     }
     if (GameMode == Mode::Waiting) {
@@ -317,9 +272,7 @@ void ZentarForm::Form_KeyUp(std::int16_t& keyCode, std::int16_t)
 
 void ZentarForm::Form_MouseDown(std::int16_t button, std::int16_t, float x, float y)
 {
-    std::int16_t key = PanelButtonKey(x, y);
-    if (key != 0) {
-        Form_KeyDown(key, 0);
+    if (PressPanelButton(x, y)) {
         return;
     }
     if (GameMode == Mode::Waiting) {

@@ -10,7 +10,6 @@
 
 #include "games/shared/GameWindow.h"
 #include "games/zentar/ZentarOptions.h"
-#include "toolkit/JoyStick.h"
 #include "toolkit/MMedia.h"
 #include "toolkit/SpriteClass.h"
 
@@ -40,7 +39,7 @@ public:
     ZentarForm();
 
     // Window (ZentarForm.cpp).
-    void ReadSettings();
+    void ReadSettings() override;
     void LoadGraphics();
     void LoadAlienImages();
     void FreeAlienImages();
@@ -50,8 +49,6 @@ public:
     void CloseSounds() override;
     void FreeGraphics() override;
     void ResetTimers() override;
-    // F1 and the options button: the options dialog, and a new game after OK.
-    void ShowOptions();
 
     // Rules (ZentarRules.cpp).
     void InitLevel(bool newGame, bool loadMap);
@@ -76,7 +73,6 @@ public:
     // The start position of each alien of the map, by index.
     std::vector<SpriteClass> AlienStarts;
 
-    MMedia Music;
     std::array<MMedia, 3> FireSounds;
     MMedia EnemyHitSound;
     MMedia ShipExplodeSound;
@@ -84,11 +80,7 @@ public:
     MMedia WonSound;
     MMedia LostGameSound;
     MMedia LostLifeSound;
-    MMedia ClickSound;
-    JoyStick Stick;
 
-    bool MusicOn = false;
-    bool FxOn = false;
     std::int16_t BackgroundChoice = 0; // 0, 1 plain pictures, 2 plain colour, 3 the map's picture
     std::int16_t ShipSpeed = 0;        // px/s
     std::int16_t AliensSpeed = 0;      // px/s
@@ -110,7 +102,10 @@ public:
     ZentarOptions Options;
 
 protected:
-    void Form_Load() override;
+    void LoadGame() override;
+    void StartNewGame() override;
+    platform::Form& OptionsDialog() override;
+    void ApplyOptions() override;
     void Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) override;
     void Form_KeyUp(std::int16_t& keyCode, std::int16_t shift) override;
     void Form_MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
@@ -127,8 +122,7 @@ private:
     void MarchAliens();
     void FlyOutShip();
     void ExplodeShip();
-    void ShowGameOver(double aNow, double aLast);
-    std::string MapPath(std::int16_t level) const;
+    void ShowGameOver();
 };
 
 // The window object of the program, created at its first use.

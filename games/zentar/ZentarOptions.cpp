@@ -2,13 +2,9 @@
 // on OK; the plain-colour background opens the colour dialog.
 #include "games/zentar/ZentarOptions.h"
 
-#include "games/shared/GameSettings.h"
-#include "platform/Numbers.h"
-
 namespace {
 
-constexpr std::int16_t BackgroundCount = 4;
-constexpr std::int16_t PlainColour = 2;
+constexpr std::int32_t DialogHeight = 420;
 constexpr std::int32_t ImageSize = 62;
 constexpr std::int32_t ScrollHeight = 25;
 constexpr std::int32_t ButtonRowGap = 30; // between the last picture and the button row
@@ -17,29 +13,15 @@ constexpr std::int32_t ButtonRowGap = 30; // between the last picture and the bu
 
 ZentarOptions::ZentarOptions() : GameOptions("Zentar", modeOption, MusicButton, FxButton)
 {
-    for (platform::ScrollBar* scroll : {static_cast<platform::ScrollBar*>(&ShipSpeedScroll),
-                                        static_cast<platform::ScrollBar*>(&AlienSpeedScroll)}) {
-        scroll->SetMin(SpeedMin);
-        scroll->SetMax(SpeedMax);
-        scroll->SetSmallChange(1);
-        scroll->SetLargeChange(1);
-    }
-    backgrounds.SetBorderStyle(platform::BorderStyle::None);
-    for (std::size_t i = 0; i < Background.size(); ++i) {
-        Background[i].SetIndex(static_cast<std::int16_t>(i));
-        Background[i].SetContainer(&backgrounds);
-        Background[i].SetStyle(platform::ButtonStyle::Graphical);
-        Background[i].MouseUp = [this](std::int16_t index, std::int16_t button, std::int16_t shift,
-                                       float x,
-                                       float y) { Background_MouseUp(index, button, shift, x, y); };
-    }
+    SetUpBar(ShipSpeedScroll, SpeedMin, SpeedMax, 1, 1);
+    SetUpBar(AlienSpeedScroll, SpeedMin, SpeedMax, 1, 1);
+    UseBackgroundRow(backgrounds, Background, &Colors);
 }
 
 void ZentarOptions::Form_Load()
 {
-    SetUpWindow();
+    SetUpWindow(DialogHeight);
     LayOut();
-    PlaceCancelAndOk(backgrounds.Top() + backgrounds.Height() + Gap);
     ShowSettings();
 }
 
@@ -62,51 +44,22 @@ void ZentarOptions::LayOut()
                           ShipSpeedScroll.Width(), ScrollHeight);
 
     LayOutButtonRow(AlienSpeedImage.Top() + AlienSpeedImage.Height() + ButtonRowGap);
-
-    backgrounds.Move(0, modeOption[0].Top() + modeOption[0].Height() + Gap, ScaleWidth(),
-                     ButtonSize);
-    backgrounds.SetBackColor(BackColour);
-    const platform::Control* columns[] = {&modeOption[0], &modeOption[1], &MusicButton, &FxButton};
-    for (std::size_t i = 0; i < Background.size(); ++i) {
-        Background[i].SetPictureFile("Gfx\\Zentar\\optionbg" + std::to_string(i) + ".gif");
-        Background[i].Move(columns[i]->Left(), 0, ButtonSize, ButtonSize);
-    }
+    PlaceCancelAndOk(LayOutBackgroundRow("Gfx\\Zentar\\") + Gap);
 }
 
 void ZentarOptions::ShowSettings()
 {
     ShowButtonRow();
-    ShipSpeedScroll.SetValue(StoredSpeed("ShipSpeed", 50));
-    AlienSpeedScroll.SetValue(StoredSpeed("AliensSpeed", 45));
+    ShowStored(ShipSpeedScroll, "ShipSpeed", 50);
+    ShowStored(AlienSpeedScroll, "AliensSpeed", 45);
     // A stored choice outside 0..3 selects no button, and OK then leaves it as it is.
-    const std::int16_t choice = GameSettings::ReadInteger(Section(), "Background", 3);
-    for (platform::OptionButton& button : Background) {
-        button.SetValue(false);
-    }
-    if (choice >= 0 && choice < BackgroundCount) {
-        Background[static_cast<std::size_t>(choice)].SetValue(true);
-    }
+    ShowBackgroundRow(-1);
 }
 
 void ZentarOptions::SaveSettings()
 {
-    GameSettings::SaveInteger(Section(), "ShipSpeed", ShipSpeedScroll.Value());
-    GameSettings::SaveInteger(Section(), "AliensSpeed", AlienSpeedScroll.Value());
+    SaveBar(ShipSpeedScroll, "ShipSpeed");
+    SaveBar(AlienSpeedScroll, "AliensSpeed");
     SaveButtonRow();
-    for (std::size_t i = 0; i < Background.size(); ++i) {
-        if (Background[i].Value()) {
-            GameSettings::SaveInteger(Section(), "Background", static_cast<std::int32_t>(i));
-        }
-    }
-}
-
-// Any button released on the plain colour opens the colour dialog, even when that choice was
-// already selected. Its result is not looked at: this dialog's own closing decides gOptionsOk.
-void ZentarOptions::Background_MouseUp(std::int16_t index, std::int16_t, std::int16_t, float, float)
-{
-    if (index != PlainColour) {
-        return;
-    }
-    Colors.gameName = Section();
-    Colors.Show(platform::vbModal, this);
+    SaveBackgroundRow();
 }

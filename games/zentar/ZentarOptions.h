@@ -42,6 +42,4 @@ protected:
 private:
     void LayOut();
     void ShowSettings();
-    void Background_MouseUp(std::int16_t index, std::int16_t button, std::int16_t shift, float x,
-                            float y);
 };

@@ -3,12 +3,11 @@
 // bottom costs a life, and the last alien clears the level. In the order a pass runs: level set-up,
 // one pass by state, the frame.
 #include <algorithm>
-#include <string>
 
 #include "common/Common.h"
+#include "games/shared/LevelBackground.h"
 #include "games/zentar/ZentarCommon.h"
 #include "games/zentar/ZentarForm.h"
-#include "platform/Clock.h"
 #include "platform/Numbers.h"
 #include "toolkit/GameUtil.h"
 
@@ -29,10 +28,7 @@ constexpr double FlownOut = 850;    // the ship's left beyond this ends the fly-
 constexpr double ShipExplosionAbove = 20;
 constexpr std::int16_t FlowerRiseMin = 100; // px/s
 constexpr std::int16_t FlowerRiseMax = 300;
-constexpr std::int16_t FlowerDrift = 50;    // px/s either way
-constexpr double CurtainStartSpeed = 10;    // px/s
-constexpr double CurtainAcceleration = 125; // px/s per second
-constexpr std::int32_t GameOverWaitMs = 5000;
+constexpr std::int16_t FlowerDrift = 50; // px/s either way
 
 Phase PhaseOf(const SpriteClass& alien)
 {
@@ -48,11 +44,6 @@ void SetPhase(SpriteClass& alien, Phase phase)
 
 // ---- Level set-up
 
-std::string ZentarForm::MapPath(std::int16_t level) const
-{
-    return "Maps\\Zentar\\" + Common::gMode + "\\" + std::to_string(level) + ".map";
-}
-
 void ZentarForm::InitLevel(bool newGame, bool loadMap)
 {
     if (newGame) {
@@ -64,13 +55,8 @@ void ZentarForm::InitLevel(bool newGame, bool loadMap)
     if (loadMap) {
         // A level without a map goes back to level 1; without level 1 the game leaves after this
         // pass. The aliens march at the set speed on every level: the maps make the difficulty.
-        if (!zc::LoadMap(MapPath(Level))) {
-            Level = 1;
-            if (zc::LoadMap(MapPath(Level))) {
-                MarchSpeed = AliensSpeed;
-            } else {
-                QuitGame = true;
-            }
+        if (LoadLevelMap("Zentar", Level, zc::LoadMap) == LevelLoad::WrappedToFirst) {
+            MarchSpeed = AliensSpeed;
         }
         PrepareLevelGraphics();
         AlienStarts.assign(zc::MapAliens.size(), SpriteClass{});
@@ -91,9 +77,7 @@ void ZentarForm::InitLevel(bool newGame, bool loadMap)
         flower.StopSprite();
         flower.visible = false;
     }
-    Curtain.Reset();
-    Curtain.visible = false;
-    Curtain.Y = -Curtain.Height;
+    RaiseCurtain(Curtain);
     // After a lost life only the aliens still alive come back: visibility is left as it is.
     const std::size_t aliens = std::min(zc::MapAliens.size(), AlienStarts.size());
     for (std::size_t i = 0; i < aliens; ++i) {
@@ -124,7 +108,7 @@ void ZentarForm::UpdateScore(std::int32_t points)
 
 // ---- One pass
 
-void ZentarForm::UpdateGame(double aNow, double aLast)
+void ZentarForm::UpdateGame(double, double)
 {
     switch (GameMode) {
     case Mode::Waiting:
@@ -140,7 +124,7 @@ void ZentarForm::UpdateGame(double aNow, double aLast)
         ExplodeShip();
         break;
     case Mode::GameOver:
-        ShowGameOver(aNow, aLast);
+        ShowGameOver();
         break;
     case Mode::Paused:
         break;
@@ -151,8 +135,7 @@ void ZentarForm::UpdateGame(double aNow, double aLast)
 // handlers), and the stop hint runs out.
 void ZentarForm::UpdateWaiting()
 {
-    if (Stick.IsLeft() || Stick.IsRight() || Stick.IsUp() || Stick.IsDown() ||
-        Stick.IsButtonDown() != -1) {
+    if (AnyStickInput()) {
         StartGame();
     }
     UpdateStopHint();
@@ -385,44 +368,18 @@ void ZentarForm::ExplodeShip()
     RestartTimeBase();
 }
 
-// The curtain falls from rest at 10 px/s, faster each pass; once down the game stands still for
-// five seconds, hands a qualifying score to the high-score window and starts anew.
-void ZentarForm::ShowGameOver(double aNow, double aLast)
+// The curtain falls; once down the game stands still for five seconds, hands a qualifying score to
+// the high-score window and starts anew.
+void ZentarForm::ShowGameOver()
 {
-    if (!Curtain.visible) {
-        if (FxOn) {
-            LostGameSound.PlayMedia();
-        }
-        Curtain.visible = true;
-        Curtain.yMov = CurtainStartSpeed;
-        Curtain.Update(SpriteClass::RestartClock);
-    }
-    const double passMs = GameUtil::TicksBetween(platform::CLng(aLast), platform::CLng(aNow));
-    Curtain.yMov += passMs / 1000 * CurtainAcceleration;
-    Curtain.Update(SpriteClass::SincePrevious);
-    if (Curtain.Y >= 0) {
-        Curtain.Y = 0;
-        DrawFrame();
-        Refresh();
-        platform::Sleep(GameOverWaitMs);
-        Curtain.visible = false;
-        ShowHighScoreIfQualifies();
-        InitLevel(true, true);
-        ResetTimers();
-        RestartTimeBase();
-    }
+    FallCurtain(Curtain, LostGameSound);
 }
 
 // ---- The frame
 
 void ZentarForm::DrawFrame()
 {
-    // Without a background picture the field is cleared, so that nothing leaves a trail.
-    if (zc::MapBackground.GetDC(0) != 0) {
-        zc::MapBackground.Draw(*this);
-    } else {
-        Cls();
-    }
+    DrawLevelBackground(*this, zc::MapBackground);
     if (GameMode != Mode::LifeLost && GameMode != Mode::GameOver) {
         Ship.DrawTransp(*this);
     }

@@ -33,22 +33,14 @@ protected:
     void Key(std::int16_t key)
     {
         After(0).KeyPress(key);
-        Pass();
-    }
-
-    // Client coordinates of the window to the screen's (the window fills it, but say so).
-    platform::Point Screen(double x, double y)
-    {
-        platform::Point point{platform::CLng(x), platform::CLng(y)};
-        platform::ClientToScreen(form, &point);
-        return point;
+        RunPass();
     }
 
     void ClickAt(std::int16_t button, double x, double y)
     {
-        const platform::Point at = Screen(x, y);
+        const platform::Point at = OnScreen(x, y);
         After(0).Click(button, at.x, at.y);
-        Pass();
+        RunPass();
     }
 
     // Closes the options dialog as soon as it waits for input, with Esc or a click on OK.
@@ -197,21 +189,21 @@ TEST_F(TambloFormTest, F3PausesAndResumesWithoutTimePassingForTheFigure)
     Key(platform::vbKeyF3);
     EXPECT_EQ(form.GameMode, Mode::Playing);
     platform::headless::SetKeyState(platform::vbKeyRight, true);
-    Pass(3);
+    RunPass(3);
     platform::headless::SetKeyState(platform::vbKeyRight, false);
     ASSERT_GT(form.Player.xMov, 0);
     Key(platform::vbKeyF3);
     EXPECT_EQ(form.GameMode, Mode::Paused);
     const double x = form.Player.X;
-    Pass(100);
+    RunPass(100);
     EXPECT_EQ(form.Player.X, x);
     Key(platform::vbKeyF3);
     EXPECT_EQ(form.GameMode, Mode::Playing);
     // The key came after the last frame of the pause: the next pass measures from the key and does
     // not move, the one after moves by one frame, 16 ms at 300 pixels a second.
-    Pass();
+    RunPass();
     EXPECT_EQ(form.Player.X, x);
-    Pass();
+    RunPass();
     EXPECT_NEAR(form.Player.X - x, 300 * 0.016, 1e-9);
     for (Mode mode : {Mode::LifeLost, Mode::LevelCleared, Mode::GameOver}) {
         form.GameMode = mode;
@@ -231,7 +223,7 @@ TEST_F(TambloFormTest, EscAndTheCloseBoxLeaveWithTheClickEvenWithoutEffects)
     EXPECT_TRUE(ClickPlayed());
     form.QuitGame = false;
     After(0).Close();
-    Pass();
+    RunPass();
     EXPECT_TRUE(form.QuitGame);
     EXPECT_TRUE(form.IsLoaded()) << "the loop leaves, not the close box";
 }
@@ -244,7 +236,7 @@ TEST_F(TambloFormTest, EnterLeavesDuringTheStopHintAndStartsPlayAfterIt)
     // A level that starts within a running game does.
     Key(platform::vbKeyAdd);
     EXPECT_TRUE(Common::gStopHint);
-    Pass();
+    RunPass();
     EXPECT_TRUE(form.StopButton.active);
     Key(platform::vbKeyReturn);
     EXPECT_TRUE(form.QuitGame);
@@ -276,36 +268,36 @@ TEST_F(TambloFormTest, ButtonsAndHeldFlagsFollowTheMouse)
     EXPECT_EQ(options.X, 800 - options.width - 15);
 
     // Hovering frames a button in blue, 4 pixels wide, lying 3 to 6 pixels outside it.
-    const platform::Point over = Screen(stop.X + 5, stop.Y + 5);
+    const platform::Point over = OnScreen(stop.X + 5, stop.Y + 5);
     After(0).MouseMove(over.x, over.y);
-    Pass();
+    RunPass();
     EXPECT_TRUE(stop.active);
     EXPECT_FALSE(options.active);
-    Pass(); // input is handled after a frame is drawn: the next frame shows it
+    RunPass(); // input is handled after a frame is drawn: the next frame shows it
     EXPECT_EQ(PixelAt(stop.X - 4, stop.Y + 10), Blue);
     EXPECT_EQ(PixelAt(stop.X + stop.width + 5, stop.Y + 10), Blue);
-    const platform::Point away = Screen(400, 300);
+    const platform::Point away = OnScreen(400, 300);
     After(0).MouseMove(away.x, away.y);
-    Pass();
+    RunPass();
     EXPECT_FALSE(stop.active);
-    Pass();
+    RunPass();
     EXPECT_NE(PixelAt(stop.X - 4, stop.Y + 10), Blue);
 
     // Left and right buttons hold "go" and "turn"; releasing Enter or the button clears "go".
-    const platform::Point field = Screen(400, 300);
+    const platform::Point field = OnScreen(400, 300);
     After(0).MouseDown(platform::vbLeftButton, field.x, field.y).KeyDown(platform::vbKeyReturn);
-    Pass();
+    RunPass();
     EXPECT_EQ(form.GameMode, Mode::Playing);
     EXPECT_TRUE(form.GoHeld);
     After(0).KeyUp(platform::vbKeyReturn);
-    Pass();
+    RunPass();
     EXPECT_FALSE(form.GoHeld);
     After(0).MouseUp(platform::vbLeftButton, field.x, field.y);
     After(0).MouseDown(platform::vbRightButton, field.x, field.y);
-    Pass();
+    RunPass();
     EXPECT_TRUE(form.TurnHeld);
     After(0).MouseUp(platform::vbRightButton, field.x, field.y);
-    Pass();
+    RunPass();
     EXPECT_FALSE(form.TurnHeld);
 
     // The stop button leaves, with its edges counted in.
@@ -341,14 +333,14 @@ TEST_F(TambloFormTest, GShowsTheCellOutlines)
 {
     Start();
     // The left edge of a floor cell: black only while the outlines show.
-    Pass();
+    RunPass();
     EXPECT_NE(PixelAt(CellX(1), CellY(2) + 30), platform::Rgb(0, 0, 0));
     Key(platform::vbKeyG);
     EXPECT_TRUE(form.ShowTileNumbers);
-    Pass();
+    RunPass();
     EXPECT_EQ(PixelAt(CellX(1), CellY(2) + 30), platform::Rgb(0, 0, 0));
     Key(platform::vbKeyG);
-    Pass();
+    RunPass();
     EXPECT_NE(PixelAt(CellX(1), CellY(2) + 30), platform::Rgb(0, 0, 0));
 }
 
@@ -370,7 +362,7 @@ TEST_F(TambloFormTest, SSavesTheScreenNamedAfterTheLevelAndAFailedSaveLetsPlayGo
     EXPECT_NE(errors.find("vandrel: "), std::string::npos) << errors;
     EXPECT_EQ(form.GameMode, Mode::Playing);
     EXPECT_FALSE(form.QuitGame);
-    Pass();
+    RunPass();
     EXPECT_EQ(form.GameMode, Mode::Playing);
 }
 

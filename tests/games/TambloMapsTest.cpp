@@ -5,16 +5,16 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/Common.h"
 #include "games/tamblo/TambloCommon.h"
 #include "games/tamblo/TambloTiles.h"
 #include "platform/ListFile.h"
+#include "tests/support/ShippedMaps.h"
 #include "tools/TambloMazeDrawing.h"
 
 namespace {
@@ -27,24 +27,6 @@ struct Level {
     int ghosts = 0;
     int walls = 0;
 };
-
-// The level numbers of a mode's map files; any other file there is reported.
-std::set<int> LevelNumbers(const std::string& mode)
-{
-    std::set<int> numbers;
-    for (const auto& entry : std::filesystem::directory_iterator("Maps/Tamblo/" + mode)) {
-        const std::string name = entry.path().filename().string();
-        const std::string stem = entry.path().stem().string();
-        const bool numeric =
-            !stem.empty() && stem[0] != '0' &&
-            std::all_of(stem.begin(), stem.end(), [](char c) { return c >= '0' && c <= '9'; });
-        EXPECT_TRUE(numeric && entry.path().extension() == ".map") << "unexpected file " << name;
-        if (numeric) {
-            numbers.insert(std::stoi(stem));
-        }
-    }
-    return numbers;
-}
 
 int CountValues(const std::string& path)
 {
@@ -137,21 +119,13 @@ void CheckLevel(const std::string& mode, Level& level)
     EXPECT_GT(level.ghosts, 0);
 }
 
-std::string ReadText(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(TambloMapsTest, EveryShippedLevelIsPlayableAndDrawnWithJoiningWallPieces)
 {
     for (const std::string mode : {"easy", "normal"}) {
         SCOPED_TRACE(mode);
         Common::gMode = mode;
         tc::BuildGrid();
-        const std::set<int> numbers = LevelNumbers(mode);
+        const std::set<int> numbers = testsupport::LevelNumbers("Tamblo", mode);
         ASSERT_GE(numbers.size(), 6U);
         // Numbered from 1 without a gap: a gap would send play back to level 1 early.
         EXPECT_EQ(*numbers.begin(), 1);
@@ -178,13 +152,24 @@ TEST(TambloMapsTest, EveryShippedLevelIsPlayableAndDrawnWithJoiningWallPieces)
             const auto drawing = std::filesystem::path(VANDREL_SOURCE_DIR) / "tools/mazes/tamblo" /
                                  mode / (std::to_string(level.number) + ".txt");
             std::string error;
-            const auto maze = tamblo::ReadMazeDrawing(ReadText(drawing), error);
+            const auto maze = tamblo::ReadMazeDrawing(testsupport::ReadText(drawing), error);
             ASSERT_TRUE(maze) << drawing << ": " << error;
             EXPECT_TRUE(std::equal(maze->tiles.begin(), maze->tiles.end(), level.ids.begin(),
                                    level.ids.end()))
                 << drawing << " and its map differ: run the maze tool again";
         }
     }
+}
+
+TEST(TambloMapsTest, EveryShippedMapIsWhatTheMapWriterMakesOfIt)
+{
+    testsupport::ExpectShippedMapsRoundTrip(
+        "Tamblo",
+        [](std::string_view path) {
+            tc::BuildGrid();
+            return tc::LoadMap(path);
+        },
+        tc::SaveMap);
 }
 
 } // namespace

@@ -4,103 +4,36 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
-#include <unistd.h>
 
 #include "common/Common.h"
 #include "platform/Headless.h"
 #include "platform/Input.h"
+#include "platform/Numbers.h"
 #include "platform/Settings.h"
+#include "tests/support/OptionsDialogFixture.h"
 
 namespace {
 
 using platform::GetSetting;
 using platform::SaveSetting;
 
-class TambloOptionsTest : public ::testing::Test {
+class TambloOptionsTest : public testsupport::OptionsDialogFixture<TambloOptions> {
 protected:
-    void SetUp() override
-    {
-        platform::headless::Install();
-        // A settings file of its own, so that every test starts from an empty section.
-        static int counter = 0;
-        config_ =
-            std::filesystem::temp_directory_path() /
-            ("vandrel-tambloopts-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-        std::filesystem::create_directories(config_);
-        oldConfig_ = std::getenv("XDG_CONFIG_HOME");
-        ::setenv("XDG_CONFIG_HOME", config_.c_str(), 1);
-        Common::gMode = "easy";
-        Common::gOptionsOk = false;
-    }
+    TambloOptionsTest() : OptionsDialogFixture("Tamblo") {}
 
-    void TearDown() override
-    {
-        ::setenv("XDG_CONFIG_HOME", oldConfig_.c_str(), 1);
-        std::error_code ignored;
-        std::filesystem::remove_all(config_, ignored);
-    }
-
-    std::string Stored(const char* key) { return GetSetting("Vandrel", "Tamblo", key, "(none)"); }
-
-    // Shows the dialog modally; once it waits for input, act() scripts what the player does.
-    // A dialog still open when the script has run out is closed and reported.
-    void ShowAndDo(const std::function<void()>& act)
-    {
-        bool acted = false;
-        platform::headless::OnIdle([&] {
-            if (!acted) {
-                acted = true;
-                act();
-                return;
-            }
-            ADD_FAILURE() << "the dialog is still open";
-            dialog.Unload();
-        });
-        dialog.Show(platform::vbModal);
-        platform::headless::OnIdle(nullptr);
-        EXPECT_FALSE(dialog.IsLoaded());
-    }
+    void ShowAndDo(const std::function<void()>& act) { Run({act}); }
 
     void Click(std::int16_t button, double x, double y)
     {
-        platform::Point point{static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)};
-        platform::ClientToScreen(dialog, &point);
-        platform::headless::After(0).Click(button, point.x, point.y);
+        OptionsDialogFixture::Click(dialog, button, platform::CLng(x), platform::CLng(y));
     }
 
     void ClickOk(std::int16_t button = platform::vbLeftButton)
     {
         Click(button, dialog.OkSprite.X + 5, dialog.OkSprite.Y + 5);
     }
-
-    // Keys of section "Tamblo" in the order they stand in the settings file.
-    std::vector<std::string> KeysInFile()
-    {
-        std::ifstream in(platform::settings::FilePath("Vandrel"));
-        std::vector<std::string> keys;
-        std::string line;
-        bool inSection = false;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line[0] == '[') {
-                inSection = line.rfind("[Tamblo]", 0) == 0;
-            } else if (inSection && line.find('=') != std::string::npos) {
-                keys.push_back(line.substr(0, line.find('=')));
-            }
-        }
-        return keys;
-    }
-
-    TambloOptions dialog;
-
-private:
-    std::filesystem::path config_;
-    std::string oldConfig_;
 };
 
 TEST_F(TambloOptionsTest, ControlsLieWhereTheirNeighboursPlaceThem)

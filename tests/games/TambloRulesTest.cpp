@@ -163,7 +163,7 @@ TEST_F(TambloRulesTest, MovingIntoAWallOrOffTheFieldDoesNothing)
         Start();
         form.GameMode = Mode::Playing;
         SetKeyState(c.key, true);
-        Pass(30);
+        RunPass(30);
         SetKeyState(c.key, false);
         EXPECT_TRUE(AtCell(form.Player, c.row, c.column));
         EXPECT_EQ(form.GameMode, Mode::Playing);
@@ -180,7 +180,7 @@ TEST_F(TambloRulesTest, ADotScoresTenOnce)
     form.GameMode = Mode::Playing;
     SetKeyState(platform::vbKeyRight, true);
     ASSERT_TRUE(PassUntil([&] { return AtCell(form.Player, 0, 1); }));
-    Pass(30);
+    RunPass(30);
     EXPECT_EQ(Common::gScore, 10);
     EXPECT_EQ(IdAt(0, 1), tamblo::FloorTile);
     SetKeyState(platform::vbKeyRight, false);
@@ -189,7 +189,7 @@ TEST_F(TambloRulesTest, ADotScoresTenOnce)
     SetKeyState(platform::vbKeyLeft, false);
     SetKeyState(platform::vbKeyRight, true);
     ASSERT_TRUE(PassUntil([&] { return AtCell(form.Player, 0, 1); }));
-    Pass(5);
+    RunPass(5);
     EXPECT_EQ(Common::gScore, 10);
     EXPECT_EQ(form.GameMode, Mode::Playing);
 }
@@ -208,7 +208,7 @@ TEST_F(TambloRulesTest, TheLastDotClearsTheLevelAndPlayWrapsToLevelOneAfterTheLa
         EXPECT_EQ(form.CountDots(), 0);
         EXPECT_EQ(Common::gScore, 10 * level);
         const std::int64_t before = platform::headless::Elapsed();
-        Pass();
+        RunPass();
         // The cleared screen stays 4000 ms (no effects), then the next level waits.
         EXPECT_GE(platform::headless::Elapsed() - before, 4000);
         EXPECT_EQ(form.GameMode, Mode::Waiting);
@@ -227,10 +227,10 @@ TEST_F(TambloRulesTest, AMapWithoutDotsIsClearedInTheFirstPassOfPlay)
 {
     WriteLevel(1, {"P"});
     Start();
-    Pass(3);
+    RunPass(3);
     EXPECT_EQ(form.GameMode, Mode::Waiting);
     form.GameMode = Mode::Playing;
-    Pass();
+    RunPass();
     EXPECT_EQ(form.GameMode, Mode::LevelCleared);
 }
 
@@ -275,7 +275,7 @@ TEST_F(TambloRulesTest, ACatchCostsALifeAfterTheFigureHasFallenFromRestOffTheFie
     const double ghostX = form.Ghosts[0].X;
     EXPECT_LT(dotsLeft, 5);
 
-    Pass();
+    RunPass();
     EXPECT_FALSE(form.Player.active);
     const bool right = form.Player.id != 0;
     EXPECT_EQ(form.Facing, right ? tamblo::DirRight : tamblo::DirDown);
@@ -283,11 +283,11 @@ TEST_F(TambloRulesTest, ACatchCostsALifeAfterTheFigureHasFallenFromRestOffTheFie
     EXPECT_EQ(form.Player.yMov, 0);
     const double x = form.Player.X;
     const double y = form.Player.Y;
-    Pass();
+    RunPass();
     // 175 pixels per second more each second: one 16 ms pass adds 2.8.
     EXPECT_DOUBLE_EQ(right ? form.Player.xMov : form.Player.yMov, 175 * 0.016);
     EXPECT_EQ(right ? form.Player.yMov : form.Player.xMov, 0);
-    Pass(20);
+    RunPass(20);
     EXPECT_EQ(right ? form.Player.Y : form.Player.X, right ? y : x);
     EXPECT_GT(right ? form.Player.X : form.Player.Y, right ? x : y);
     EXPECT_EQ(form.Ghosts[0].X, ghostX) << "the ghosts stand still during the fall";
@@ -298,7 +298,7 @@ TEST_F(TambloRulesTest, ACatchCostsALifeAfterTheFigureHasFallenFromRestOffTheFie
     for (int i = 0; i < 500 && form.GameMode == Mode::LifeLost; ++i) {
         EXPECT_EQ(form.Lives, 3);
         const std::int64_t before = platform::headless::Elapsed();
-        Pass();
+        RunPass();
         longest = std::max(longest, platform::headless::Elapsed() - before);
     }
     EXPECT_GE(longest, 3000);
@@ -327,7 +327,7 @@ TEST_F(TambloRulesTest, TheThirdCatchEndsTheGameAndANewOneWaitsAtLevelOne)
     EXPECT_EQ(form.GameMode, Mode::GameOver);
     Common::gScore = 100;
     const std::int64_t before = platform::headless::Elapsed();
-    Pass();
+    RunPass();
     EXPECT_GE(platform::headless::Elapsed() - before, 4000);
     EXPECT_EQ(form.GameMode, Mode::Waiting);
     EXPECT_EQ(form.Level, 1);
@@ -367,7 +367,7 @@ TEST_F(TambloRulesTest, GameOverHandsAQualifyingScoreToTheHighScoreWindow)
             platform::headless::After(0).KeyPress(platform::vbKeyReturn);
             platform::headless::After(0).KeyPress(platform::vbKeyEscape);
         });
-        Pass();
+        RunPass();
         platform::headless::OnIdle(nullptr);
         EXPECT_EQ(shown, c.shown);
         EXPECT_FALSE(TheHighScoreForm().IsLoaded());
@@ -425,7 +425,7 @@ TEST_F(TambloRulesTest, HeldArrowsOverrideEachOtherInOrderAndTheJoystickOverride
         for (std::int16_t key : c.keys) {
             SetKeyState(key, true);
         }
-        Pass();
+        RunPass();
         for (std::int16_t key : c.keys) {
             SetKeyState(key, false);
         }
@@ -451,7 +451,7 @@ TEST_F(TambloRulesTest, InOneButtonModeTheFigureTurnsEverySecondAndGoesOnWhereIt
     std::vector<std::int64_t> turns;
     std::int16_t facing = form.Facing;
     for (int i = 0; i < 200; ++i) {
-        Pass();
+        RunPass();
         if (form.Facing != facing) {
             EXPECT_EQ(form.Facing, (facing + 1) % 4) << "clockwise";
             facing = form.Facing;
@@ -483,7 +483,7 @@ TEST_F(TambloRulesTest, ANewGhostFirstGoesAnyWayButRight)
         form.Unload();
         Start();
         form.GameMode = Mode::Playing;
-        Pass();
+        RunPass();
         EXPECT_EQ(form.Ghosts[0].mXdest, CellX(4)) << "seed " << seed;
         EXPECT_EQ(form.Ghosts[0].id, tamblo::DirRight) << "it may not turn straight back";
         form.FreeGraphics();

@@ -1,22 +1,17 @@
-// A Tamblo window on the headless backend for the rules and window tests: levels of its own in a
-// temporary program folder (beside the generated pictures and sounds), square test figures, the
-// settings each test starts from, and passes of the loop run one at a time.
+// A Tamblo window on the headless backend for the rules and window tests: levels of its own drawn
+// as mazes, square test figures, the settings each test starts from, and passes of the loop run
+// one at a time.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <string>
-#include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "games/tamblo/TambloForm.h"
 #include "platform/Gdi.h"
-#include "platform/Headless.h"
-#include "platform/Paths.h"
-#include "platform/Settings.h"
+#include "tests/support/GameWindowFixture.h"
 #include "toolkit/GameUtil.h"
 #include "tools/TambloMazeDrawing.h"
 
@@ -63,22 +58,12 @@ inline void UseSquare(SpriteClass& sprite)
     sprite.colorKey = Key;
 }
 
-class TambloGame : public ::testing::Test {
+class TambloGame : public testsupport::GameWindowFixture<TambloForm> {
 protected:
     void SetUp() override
     {
-        platform::headless::Install();
+        GameWindowFixture::SetUp();
         GameUtil::SetRandomState(20240601);
-        static int counter = 0;
-        folder = std::filesystem::temp_directory_path() /
-                 ("vandrel-tamblo-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-        std::filesystem::create_directories(folder / "Maps" / "Tamblo" / "easy");
-        std::filesystem::create_directories(folder / "Maps" / "Tamblo" / "normal");
-        for (const char* data : {"Gfx", "Sfx", "Music"}) {
-            std::filesystem::create_directory_symlink(platform::ProgramFolder() / data,
-                                                      folder / data);
-        }
-        platform::SetCurrentDirectoryA(folder.string());
         const std::pair<const char*, const char*> tamblo[] = {
             {"Mode", "easy"},      {"TambloSpeed", "300"}, {"GhostSpeed", "300"},
             {"MaxNumGhosts", "0"}, {"MusicOn", "0"},       {"FxOn", "0"},
@@ -86,23 +71,11 @@ protected:
             {"Highscore3", "40"},  {"Highscore4", "50"},   {"Highscore5", "60"},
         };
         for (const auto& [key, value] : tamblo) {
-            platform::SaveSetting("Vandrel", "Tamblo", key, value);
+            Save("Tamblo", key, value);
         }
         for (const char* key : {"OneButton", "HighScore", "PauseOnStop"}) {
-            platform::SaveSetting("Vandrel", "Menu", key, "0");
+            Save("Menu", key, "0");
         }
-    }
-
-    void TearDown() override
-    {
-        if (form.IsLoaded()) {
-            form.FreeGraphics();
-            form.CloseSounds();
-            form.Unload();
-        }
-        platform::SetProgramFolderAsCurrent();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
     }
 
     // Writes level `level` of mode "easy" from a drawing (the maze tool's marks); rows and columns
@@ -118,15 +91,16 @@ protected:
         std::string error;
         const auto maze = tamblo::ReadMazeDrawing(text, error);
         ASSERT_TRUE(maze) << error;
-        std::ofstream map(folder / "Maps" / "Tamblo" / "easy" / (std::to_string(level) + ".map"));
+        std::string map;
         for (std::size_t i = 0; i < maze->tiles.size(); ++i) {
-            map << maze->tiles[i] << ((i + 1) % 13 == 0 ? "\r\n" : ",");
+            map += std::to_string(maze->tiles[i]) + ((i + 1) % 13 == 0 ? "\r\n" : ",");
         }
+        WriteMap("Tamblo", level, map);
     }
 
     void Setting(const char* section, const char* key, const char* value)
     {
-        platform::SaveSetting("Vandrel", section, key, value);
+        Save(section, key, value);
     }
 
     // Shows the window as the launcher does, but runs its passes from the test: the loop timer is
@@ -147,33 +121,11 @@ protected:
         form.LastTime = GameUtil::GetTickMs();
     }
 
-    void Pass(int count = 1)
-    {
-        for (int i = 0; i < count; ++i) {
-            form.RunPass();
-        }
-    }
-
-    // Runs passes until done() holds; false when it still does not after maxPasses.
-    bool PassUntil(const std::function<bool()>& done, int maxPasses = 3000)
-    {
-        for (int i = 0; i < maxPasses; ++i) {
-            if (done()) {
-                return true;
-            }
-            form.RunPass();
-        }
-        return done();
-    }
-
     bool AtCell(const SpriteClass& sprite, int row, int column) const
     {
         return sprite.X == CellX(column) && sprite.Y == CellY(row) && sprite.xMov == 0 &&
                sprite.yMov == 0;
     }
-
-    TambloForm form;
-    std::filesystem::path folder;
 };
 
 } // namespace tamblotest

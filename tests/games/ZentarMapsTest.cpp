@@ -5,13 +5,13 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "games/zentar/ZentarCommon.h"
+#include "tests/support/ShippedMaps.h"
 #include "tools/ZentarFormationDrawing.h"
 
 namespace {
@@ -29,23 +29,6 @@ struct Level {
     std::size_t rows = 0;
     double lowestStart = 0;
 };
-
-std::set<int> LevelNumbers(const std::string& mode)
-{
-    std::set<int> numbers;
-    for (const auto& entry : std::filesystem::directory_iterator("Maps/Zentar/" + mode)) {
-        const std::string stem = entry.path().stem().string();
-        const bool numeric =
-            !stem.empty() && stem[0] != '0' &&
-            std::all_of(stem.begin(), stem.end(), [](char c) { return c >= '0' && c <= '9'; });
-        EXPECT_TRUE(numeric && entry.path().extension() == ".map")
-            << "unexpected file " << entry.path().filename();
-        if (numeric) {
-            numbers.insert(std::stoi(stem));
-        }
-    }
-    return numbers;
-}
 
 Level CheckLevel(const std::string& mode, int number, double size)
 {
@@ -80,14 +63,6 @@ Level CheckLevel(const std::string& mode, int number, double size)
     return level;
 }
 
-std::string ReadText(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(ZentarMapsTest, EveryShippedLevelStartsInsideThePlayFieldAndGrowsInDifficulty)
 {
     struct Mode {
@@ -96,7 +71,7 @@ TEST(ZentarMapsTest, EveryShippedLevelStartsInsideThePlayFieldAndGrowsInDifficul
     };
     for (const Mode mode : {Mode{"easy", 60}, Mode{"normal", 40}}) {
         SCOPED_TRACE(mode.name);
-        const std::set<int> numbers = LevelNumbers(mode.name);
+        const std::set<int> numbers = testsupport::LevelNumbers("Zentar", mode.name);
         ASSERT_GE(numbers.size(), 6U);
         // Numbered from 1 without a gap: a gap would send play back to level 1 early.
         EXPECT_EQ(*numbers.begin(), 1);
@@ -125,13 +100,14 @@ TEST(ZentarMapsTest, EveryShippedLevelStartsInsideThePlayFieldAndGrowsInDifficul
 TEST(ZentarMapsTest, EveryShippedMapIsWhatTheFormationToolMakesOfItsDrawing)
 {
     for (const std::string mode : {"easy", "normal"}) {
-        for (const int number : LevelNumbers(mode)) {
+        for (const int number : testsupport::LevelNumbers("Zentar", mode)) {
             const auto drawing = std::filesystem::path(VANDREL_SOURCE_DIR) /
                                  "tools/formations/zentar" / mode /
                                  (std::to_string(number) + ".txt");
             SCOPED_TRACE(drawing);
             std::string error;
-            const auto formation = zentar::ReadFormationDrawing(ReadText(drawing), error);
+            const auto formation =
+                zentar::ReadFormationDrawing(testsupport::ReadText(drawing), error);
             ASSERT_TRUE(formation) << error;
             ASSERT_TRUE(zc::LoadMap("Maps/Zentar/" + mode + "/" + std::to_string(number) + ".map"));
             EXPECT_EQ(zc::MapBackground.id, formation->background);
@@ -145,6 +121,11 @@ TEST(ZentarMapsTest, EveryShippedMapIsWhatTheFormationToolMakesOfItsDrawing)
             }
         }
     }
+}
+
+TEST(ZentarMapsTest, EveryShippedMapIsWhatTheMapWriterMakesOfIt)
+{
+    testsupport::ExpectShippedMapsRoundTrip("Zentar", zc::LoadMap, zc::SaveMap);
 }
 
 } // namespace

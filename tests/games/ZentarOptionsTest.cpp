@@ -18,59 +18,13 @@
 #include "platform/Input.h"
 #include "platform/Numbers.h"
 #include "platform/Settings.h"
+#include "tests/support/OptionsDialogFixture.h"
 
 namespace {
 
-class ZentarOptionsTest : public ::testing::Test {
+class ZentarOptionsTest : public testsupport::OptionsDialogFixture<ZentarOptions> {
 protected:
-    void SetUp() override
-    {
-        platform::headless::Install();
-        std::filesystem::remove(platform::settings::FilePath("Vandrel"));
-        Common::gMode = "easy";
-        Common::gOptionsOk = false;
-    }
-
-    static void Save(const char* key, const char* value)
-    {
-        platform::SaveSetting("Vandrel", "Zentar", key, value);
-    }
-    static std::string Stored(const char* key)
-    {
-        return platform::GetSetting("Vandrel", "Zentar", key, "(none)");
-    }
-
-    // Shows the dialog modally; each step runs once the dialog waits for input, and may script
-    // some.
-    void Run(std::vector<std::function<void()>> steps)
-    {
-        std::deque<std::function<void()>> pending(steps.begin(), steps.end());
-        platform::headless::OnIdle([&] {
-            ASSERT_FALSE(pending.empty()) << "the dialog is still open after the last step";
-            const auto step = pending.front();
-            pending.pop_front();
-            step();
-        });
-        dialog.Show(platform::vbModal);
-        platform::headless::OnIdle(nullptr);
-        EXPECT_TRUE(pending.empty());
-    }
-
-    // Clicks a point of a form's client area with a button.
-    static void Click(const platform::Form& form, std::int16_t button, std::int32_t x,
-                      std::int32_t y)
-    {
-        platform::Point point{x, y};
-        ASSERT_TRUE(platform::ClientToScreen(form, &point));
-        platform::headless::After(0).Click(button, point.x, point.y);
-    }
-    void ClickMiddle(std::int16_t button, const SpriteClass& sprite)
-    {
-        Click(dialog, button, platform::CLng(sprite.X) + sprite.width / 2,
-              platform::CLng(sprite.Y) + sprite.Height / 2);
-    }
-
-    ZentarOptions dialog;
+    ZentarOptionsTest() : OptionsDialogFixture("Zentar") {}
 };
 
 TEST_F(ZentarOptionsTest, AnEmptySectionShowsTheDialogsDefaultsAndOkWritesEveryKeyInOrder)
