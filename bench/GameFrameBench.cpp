@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "games/morvex/MorvexForm.h"
 #include "games/shared/GameWindow.h"
 #include "games/tamblo/TambloForm.h"
 #include "games/zentar/ZentarForm.h"
@@ -128,9 +129,32 @@ BenchGame Zentar()
                      });
 }
 
+// Morvex in mode "normal" with quick rocks: the ship turns all the time (Space held), thrusts for
+// a third of every second and fires whenever it may (Enter held); play starts again whenever a
+// level, a life or a game begins.
+BenchGame Morvex()
+{
+    MorvexForm& form = TheMorvexForm();
+    return GameEntry("Morvex", form, "Morvex",
+                     {{"Mode", "normal"},
+                      {"ShipSpeed", "150"},
+                      {"RotateSpeed", "3"},
+                      {"RockSpeed", "120"},
+                      {"Background", "3"},
+                      {"FxOn", "1"},
+                      {"MusicOn", "1"}},
+                     [&form](int frame) {
+                         platform::headless::SetKeyState(platform::vbKeyReturn, true);
+                         platform::headless::SetKeyState(platform::vbKeyUp, frame % 60 < 20);
+                         if (form.GameMode == morvex::GameMode::Waiting) {
+                             platform::headless::After(0).KeyDown(platform::vbKeySpace);
+                         }
+                     });
+}
+
 std::vector<BenchGame> Games()
 {
-    return {Tamblo(), Zentar()};
+    return {Tamblo(), Zentar(), Morvex()};
 }
 
 double Percentile(std::vector<double> values, double fraction)

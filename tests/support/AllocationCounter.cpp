@@ -1,5 +1,5 @@
-// Replaces the global operator new of the toolkit test program with a counting one.
-#include "AllocationCounter.h"
+// Replaces the global operator new of the test programs that link it with a counting one.
+#include "tests/support/AllocationCounter.h"
 
 #include <cstdlib>
 #include <new>
