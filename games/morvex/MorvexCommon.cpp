@@ -3,22 +3,16 @@
 
 #include <limits>
 #include <string>
+#include <string_view>
 
 #include "games/shared/MapFile.h"
-#include "platform/Numbers.h"
+#include "games/shared/SpriteMapFile.h"
 
 namespace MorvexCommon {
 
 namespace {
 
 using MapFile::InputWhole;
-
-SpriteClass HiddenRock()
-{
-    SpriteClass rock;
-    rock.visible = false;
-    return rock;
-}
 
 // The slot counter of the file format is 16-bit: the rock after the 32767th fills its slot and
 // then fails.
@@ -34,7 +28,7 @@ bool IsRockKeyword(const std::string& keyword)
 bool ReadRock(platform::ListReader& reader, std::size_t slot)
 {
     if (slot > 0) {
-        MapRocks.push_back(HiddenRock());
+        MapRocks.emplace_back().visible = false;
     }
     SpriteClass& rock = MapRocks[slot];
     std::int16_t kind = 0;
@@ -59,28 +53,15 @@ bool ReadRock(platform::ListReader& reader, std::size_t slot)
 bool ReadRecords(platform::ListReader& reader)
 {
     std::size_t slot = 0;
-    while (!reader.Eof()) {
-        std::string keyword;
-        if (!reader.Input(keyword)) {
-            return false;
+    return MapFile::ReadSpriteRecords(reader, MapBackground, [&](const std::string& keyword) {
+        if (!IsRockKeyword(keyword)) {
+            return true;
         }
-        if (IsRockKeyword(keyword)) {
-            if (!ReadRock(reader, slot)) {
-                return false;
-            }
-            slot += 1;
-        } else if (keyword == "background") {
-            std::int16_t number = 0;
-            if (!InputWhole(reader, number)) {
-                return false;
-            }
-            MapBackground.id = number;
-        }
-    }
-    return true;
+        return ReadRock(reader, slot++);
+    });
 }
 
-const char* Keyword(std::int32_t kind)
+std::string_view Keyword(std::int32_t kind)
 {
     switch (kind) {
     case Medium:
@@ -94,51 +75,29 @@ const char* Keyword(std::int32_t kind)
 
 } // namespace
 
-std::vector<SpriteClass> MapRocks{HiddenRock()};
+std::vector<SpriteClass> MapRocks = MapFile::NoSprites();
 SpriteClass MapBackground;
 
 void ClearMap()
 {
-    MapRocks.assign(1, HiddenRock());
-    MapBackground.CleanUp();
+    MapFile::ClearSprites(MapRocks, MapBackground);
 }
 
 bool LoadMap(std::string_view path)
 {
     ClearMap();
-    platform::ListReader reader;
-    if (!reader.Open(path)) {
-        return false;
-    }
-    const bool complete = ReadRecords(reader);
-    reader.Close();
-    return complete;
+    return MapFile::Load(path, ReadRecords);
 }
 
 bool SaveMap(std::string_view path)
 {
-    platform::ListWriter writer;
-    if (!writer.Create(path)) {
-        return false;
-    }
-    WriteMap(writer);
-    return writer.Close();
+    return MapFile::Save(path, WriteMap);
 }
 
 void WriteMap(platform::ListWriter& writer)
 {
-    writer.WriteText("background");
-    writer.WriteInteger(MapBackground.id);
-    writer.EndLine();
-    for (const SpriteClass& rock : MapRocks) {
-        if (rock.visible) {
-            writer.WriteText(Keyword(rock.id));
-            writer.WriteInteger(rock.id);
-            writer.WriteInteger(platform::CInt(rock.X));
-            writer.WriteInteger(platform::CInt(rock.Y));
-            writer.EndLine();
-        }
-    }
+    MapFile::WriteSpriteRecords(writer, MapBackground, MapRocks,
+                                [](const SpriteClass& rock) { return Keyword(rock.id); });
 }
 
 } // namespace MorvexCommon

@@ -1,4 +1,4 @@
-// Map file names and the whole-number reader of the map modules.
+// Map file names, opening, writing, and the whole-number reader of the map modules.
 #include "games/shared/MapFile.h"
 
 #include <cmath>
@@ -12,6 +12,17 @@ std::string LevelPath(std::string_view game, std::string_view mode, std::int16_t
 {
     return "Maps\\" + std::string(game) + "\\" + std::string(mode) + "\\" + std::to_string(level) +
            ".map";
+}
+
+bool Load(std::string_view path, const std::function<bool(platform::ListReader&)>& read)
+{
+    platform::ListReader reader;
+    if (!reader.Open(path)) {
+        return false;
+    }
+    const bool complete = read(reader);
+    reader.Close();
+    return complete;
 }
 
 bool Save(std::string_view path, const std::function<void(platform::ListWriter&)>& write)
