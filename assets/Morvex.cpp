@@ -382,11 +382,11 @@ void AddMorvex(Catalog& catalog)
                  [] { return RotateSpeedTile().Opaque(); });
     AddOpaqueGif(catalog, "Gfx/Morvex/rockSpeedImage.gif", [] { return RockSpeedTile().Opaque(); });
     AddOpaqueGif(catalog, "Gfx/Morvex/optionbg0.gif",
-                 [] { return PictureChoice(SimpleBackground(0)); });
+                 [] { return PreviewTile(SimpleBackground(0)); });
     AddOpaqueGif(catalog, "Gfx/Morvex/optionbg1.gif",
-                 [] { return PictureChoice(SimpleBackground(1)); });
+                 [] { return PreviewTile(SimpleBackground(1)); });
     AddOpaqueGif(catalog, "Gfx/Morvex/optionbg2.gif", PlainColourChoice);
-    AddOpaqueGif(catalog, "Gfx/Morvex/optionbg3.gif", MapPictureChoice);
+    AddOpaqueGif(catalog, "Gfx/Morvex/optionbg3.gif", LevelPictureTile);
 
     AddWav(catalog, "Sfx/Morvex/rockHit.wav", RockHit);
     AddWav(catalog, "Sfx/Morvex/shipExplode.wav", ShipExplode);

@@ -487,15 +487,13 @@ Canvas SpeedTile(bool ship)
 
 Image OptionBackground(int index)
 {
-    switch (index) {
-    case 0:
-    case 1:
-        return PictureChoice(SimpleBackground(index));
-    case 2:
-        return PlainColourChoice();
-    default:
-        return MapPictureChoice();
+    if (index < 2) {
+        return PreviewTile(SimpleBackground(index));
     }
+    if (index == 3) {
+        return LevelPictureTile();
+    }
+    return PlainColourChoice();
 }
 
 Sound Fire(int variant)

@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "games/krevin/KrevinForm.h"
 #include "games/morvex/MorvexForm.h"
 #include "games/shared/GameWindow.h"
 #include "games/tamblo/TambloForm.h"
@@ -129,9 +130,29 @@ BenchGame Zentar()
                      });
 }
 
-// Morvex in mode "normal" with quick rocks: the ship turns all the time (Space held), thrusts for
-// a third of every second and fires whenever it may (Enter held); play starts again whenever a
-// level, a life or a game begins.
+// Krevin in mode "easy" at high speeds: the pad chases the ball (Left or Right held towards it),
+// which also serves any waiting ball at once.
+BenchGame Krevin()
+{
+    KrevinForm& form = TheKrevinForm();
+    return GameEntry(
+        "Krevin", form, "Krevin",
+        {{"Mode", "easy"},
+         {"PadSpeed", "300"},
+         {"BallSpeed", "200"},
+         {"Background", "3"},
+         {"FxOn", "1"},
+         {"MusicOn", "1"}},
+        [&form](int) {
+            const bool left = form.Balls[0].MiddleX() < form.Pad.MiddleX();
+            platform::headless::After(0).KeyUp(left ? platform::vbKeyRight : platform::vbKeyLeft);
+            platform::headless::After(0).KeyDown(left ? platform::vbKeyLeft : platform::vbKeyRight);
+        });
+}
+
+// Morvex in mode "normal" with quick rocks: the ship turns all the time (Space held), thrusts
+// for a third of every second and fires whenever it may (Enter held); play starts again
+// whenever a level, a life or a game begins.
 BenchGame Morvex()
 {
     MorvexForm& form = TheMorvexForm();
@@ -154,7 +175,7 @@ BenchGame Morvex()
 
 std::vector<BenchGame> Games()
 {
-    return {Tamblo(), Zentar(), Morvex()};
+    return {Tamblo(), Zentar(), Krevin(), Morvex()};
 }
 
 double Percentile(std::vector<double> values, double fraction)
