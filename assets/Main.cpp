@@ -40,6 +40,7 @@ Catalog FullCatalog()
     assetgen::AddEditors(catalog);
     assetgen::AddLupido(catalog);
     assetgen::AddMorvex(catalog);
+    assetgen::AddQuadrel(catalog);
     return catalog;
 }
 

@@ -19,6 +19,7 @@
 #include "games/krevin/KrevinForm.h"
 #include "games/lupido/LupidoForm.h"
 #include "games/morvex/MorvexForm.h"
+#include "games/quadrel/QuadrelForm.h"
 #include "games/shared/GameWindow.h"
 #include "games/tamblo/TambloForm.h"
 #include "games/zentar/ZentarForm.h"
@@ -165,6 +166,27 @@ BenchGame Krevin()
         });
 }
 
+// Quadrel in mode "normal": every eight frames the piece moves, turns or drops, in a fixed
+// round; a waiting level or new game is started again at once.
+BenchGame Quadrel()
+{
+    QuadrelForm& form = TheQuadrelForm();
+    return GameEntry("Quadrel", form, "Quadrel",
+                     {{"Mode", "normal"},
+                      {"FallSpeed", "80"},
+                      {"MoveSpeed", "500"},
+                      {"FxOn", "1"},
+                      {"MusicOn", "1"}},
+                     [&form](int frame) {
+                         const std::int16_t keys[] = {platform::vbKeyLeft, platform::vbKeyUp,
+                                                      platform::vbKeyRight, platform::vbKeyRight,
+                                                      platform::vbKeyDown};
+                         if (form.GameMode == quadrel::GameMode::Waiting || frame % 8 == 0) {
+                             platform::headless::After(0).KeyPress(keys[frame / 8 % 5]);
+                         }
+                     });
+}
+
 // Morvex in mode "normal" with quick rocks: the ship turns all the time (Space held), thrusts
 // for a third of every second and fires whenever it may (Enter held); play starts again
 // whenever a level, a life or a game begins.
@@ -190,7 +212,7 @@ BenchGame Morvex()
 
 std::vector<BenchGame> Games()
 {
-    return {Tamblo(), Zentar(), Lupido(), Krevin(), Morvex()};
+    return {Tamblo(), Zentar(), Lupido(), Krevin(), Quadrel(), Morvex()};
 }
 
 double Percentile(std::vector<double> values, double fraction)

@@ -71,7 +71,7 @@ void MorvexForm::LoadGame()
     ReadSettings();
 }
 
-void MorvexForm::StartNewGame()
+void MorvexForm::StartNewGame(bool)
 {
     InitLevel(true, true);
 }
@@ -81,9 +81,8 @@ void MorvexForm::StartNewGame()
 void MorvexForm::ReadSettings()
 {
     SetFont({"Comic Sans MS", 28, true});
-    Common::gGameName = Section;
-    MusicOn = GameSettings::ReadBoolean(Section, "MusicOn", true);
-    FxOn = GameSettings::ReadBoolean(Section, "FxOn", true);
+    ReadSharedSettings(Section);
+    Common::gOneButton = GameSettings::ReadBoolean(GameSettings::Menu, "OneButton", false);
     Background = GameSettings::ReadInteger(Section, "Background", MapPicture);
     if (Background < 0 || Background > MapPicture) {
         Background = MapPicture;
@@ -95,10 +94,6 @@ void MorvexForm::ReadSettings()
     RotateSpeed = GameSettings::ReadSingle(Section, "RotateSpeed", 2);
     RotateSpeed =
         std::isfinite(RotateSpeed) ? std::clamp(RotateSpeed, RotateSpeedMin, RotateSpeedMax) : 2.0F;
-    Common::gMode = GameSettings::ReadMode(Section);
-    HighScoreOn = GameSettings::ReadBoolean(GameSettings::Menu, "HighScore", false);
-    Common::gOneButton = GameSettings::ReadBoolean(GameSettings::Menu, "OneButton", false);
-    Common::gPauseOnStop = GameSettings::ReadBoolean(GameSettings::Menu, "PauseOnStop", false);
     ShotSpeed = ShotSpeedPxs;
     ShotCount = Common::gMode == "normal" ? 2 : 4;
     // New shots for the mode, each showing the shot picture, none in flight.
