@@ -16,6 +16,7 @@
 #include <optional>
 #include <set>
 #include <thread>
+#include <vector>
 
 #include "platform/AudioOutput.h"
 #include "platform/Clock.h"
@@ -190,7 +191,12 @@ public:
             }
             return false;
         }
+        const std::int64_t frequency = frequency_;
+        const std::int64_t frameBytes = frameBytes_;
         Opened();
+        if (frequency_ != frequency || frameBytes_ != frameBytes) {
+            Redecode();
+        }
         if (channelsUsed_.size() > MIX_CHANNELS) {
             Mix_AllocateChannels(static_cast<int>(channelsUsed_.size()));
         }
@@ -282,6 +288,25 @@ private:
         frameBytes_ = channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8);
         open_ = true;
         silentSince_.reset();
+    }
+
+    // Chunks hold samples in the device's format: when the device came back in another one, WAV
+    // files are loaded again and MIDI pieces decoded again.
+    void Redecode()
+    {
+        std::vector<std::shared_ptr<const MediaFile>> pieces;
+        for (auto entry = chunks_.begin(); entry != chunks_.end();) {
+            if (entry->second.file->kind == MediaKind::Wave) {
+                entry->second.chunk.reset(Mix_LoadWAV_RW(ReadFrom(*entry->second.file), 1));
+                ++entry;
+            } else {
+                pieces.push_back(entry->second.file);
+                entry = chunks_.erase(entry);
+            }
+        }
+        for (const auto& piece : pieces) {
+            RequestDecode(piece);
+        }
     }
 
     bool Silent() const
@@ -558,6 +583,11 @@ std::unique_ptr<AudioOutput> OpenSdlAudio(std::mutex& mediaLock)
         std::fprintf(stderr, "vandrel: no audio (%s); sounds are silent\n", SDL_GetError());
         return nullptr;
     }
+    // MIDI goes through FluidSynth alone, with the soundfont below. SDL_mixer's built-in Timidity
+    // would take MIDI first where it finds a configuration; where it finds none, it is set up and
+    // torn down again at every MIDI load, in state that the decoding thread's loads and the main
+    // thread's share: a race that corrupts the heap.
+    SDL_SetHint("SDL_MIXER_DISABLE_TIMIDITY", "1");
     Mix_Init(MIX_INIT_MID);
     std::error_code ec;
     const auto font =
