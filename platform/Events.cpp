@@ -1,7 +1,10 @@
 // The event loop: input delivery to forms and controls, timer ticks, DoEvents and RunProgram.
 #include "platform/Events.h"
 
+#include <malloc.h>
+
 #include <algorithm>
+#include <utility>
 
 #include "platform/Clock.h"
 #include "platform/Paths.h"
@@ -358,6 +361,11 @@ void WaitForActivity()
 {
     if (System().queue.Size() > 0) {
         return;
+    }
+    // What a closed window freed goes back to the system before the loop idles; the allocator
+    // would keep it, and the resident size would grow with every window visited.
+    if (std::exchange(System().formClosed, false)) {
+        malloc_trim(0);
     }
     backend::Current().Wait(NextTimerDue());
 }

@@ -144,6 +144,7 @@ bool Form::Close(std::int16_t unloadMode)
     auto& system = detail::System();
     loaded_ = false;
     visible_ = false;
+    system.formClosed = true;
     Remove(system.zOrder, this);
     Remove(system.loaded, this);
     if (system.captureForm == this) {

@@ -92,6 +92,7 @@ struct WindowSystem {
     Form* closeBoxPressed = nullptr;
     bool anyFormShown = false;
     bool screenDirty = true;
+    bool formClosed = false; // since the loop last waited
     MousePointer shownPointer = MousePointer::Default;
 };
 
