@@ -5,7 +5,8 @@
 # resident memory (/proc/PID/status) and start-to-splash time, with the goals beside them.
 #   program-bench.sh PROGRAM_FOLDER SPLASH_TIME [SECONDS [STARTS]]
 # SECONDS is each measurement (10), STARTS the extra starts timed for the splash median (5).
-# Sound goes to SDL's dummy device, which mixes as a real one would.
+# Sound goes to SDL's dummy device, which mixes as a real one would. Music is off (the launcher's
+# and every game's) except in the states marked "music on".
 set -euo pipefail
 if [ -z "${BENCH_INSIDE_X:-}" ]; then
   export BENCH_INSIDE_X=1
@@ -73,17 +74,24 @@ note() {
   results+=("$(printf '%-30s %s' "$1" "$2")")
 }
 
-# start SETTINGS: a fresh settings folder with the given "Menu" lines; the program started and
-# timed to its splash; waits out the splash.
+# start SETTINGS MUSIC: a fresh settings folder with the given "Menu" lines and every game's music
+# on (1) or off (0); the program started and timed to its splash; waits out the splash.
 splash_times=()
 start() {
   rm -rf "$work/config" "$work/runtime"
   mkdir -p "$work/config/vandrel" "$work/runtime"
   chmod 700 "$work/runtime"
-  printf '[Menu]\n%s\n[Zentar]\n' "$1" >"$work/config/vandrel/vandrel.ini"
-  # A table that any score beats, so that a game over always shows the high-score window.
-  for i in 0 1 2 3 4 5; do
-    printf 'Highscore%d=-1\n' "$i" >>"$work/config/vandrel/vandrel.ini"
+  local ini="$work/config/vandrel/vandrel.ini" game i
+  # The high-score window switched on, and a Zentar table that any score beats, so that a game
+  # over always shows it.
+  printf '[Menu]\nHighScore=True\n%s\n' "$1" >"$ini"
+  for game in "${games[@]}"; do
+    printf '[%s]\nMusicOn=%s\n' "$game" "$2" >>"$ini"
+    if [ "$game" = Zentar ]; then
+      for i in 0 1 2 3 4 5 6; do
+        printf 'Highscore%d=-1\n' "$i" >>"$ini"
+      done
+    fi
   done
   local line
   line=$(cd "$folder" && "$splashtime" "$folder/VandrelDemo")
@@ -120,7 +128,7 @@ run_path() {
   results=()
   splash_times=()
 
-  start "MusicOn=0"
+  start "MusicOn=0" 0
   measure "launcher idle" "<= 1 %"
   key F1
   measure "options dialog" "<= 1 %"
@@ -163,17 +171,23 @@ run_path() {
   note "launcher after high scores" "$(rss_mb) MB"
   stop
 
-  start "MusicOn=1"
+  start "MusicOn=1" 1
   measure "launcher idle, music on" "music only"
+  scan=0
+  select_game 1
+  key Return
+  sleep 2
+  key x
+  measure "Zentar playing, music on" "music only"
   stop
 
   start "MusicOn=0
-OneButton=True"
+OneButton=True" 0
   measure "launcher scanning" "<= 1 %"
   stop
 
   for _ in $(seq "$starts"); do
-    start "MusicOn=0"
+    start "MusicOn=0" 0
     stop
   done
   local median
