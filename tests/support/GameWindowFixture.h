@@ -137,7 +137,8 @@ protected:
         return platform::GetSetting("Vandrel", section, key, "(none)");
     }
 
-    // Shows (or only loads) the window as the launcher does, without letting its loop start.
+    // Shows (or only loads) the window as the launcher does, without letting its loop start; the
+    // passes are run by the test.
     void ShowWindow()
     {
         form.Show();
@@ -147,6 +148,14 @@ protected:
     {
         form.Load();
         HoldLoop();
+    }
+
+    // Moves the clock on until its 32-bit millisecond tick reads `tick`. The random numbers mix in
+    // the tick, so a replay starts at one time as well as from one random state.
+    static void SetClockTo(std::uint32_t tick)
+    {
+        const auto now = static_cast<std::uint32_t>(GameUtil::GetTickMs());
+        platform::virtualclock::Advance(static_cast<std::uint32_t>(tick - now));
     }
 
     // One pass of the rules after ms milliseconds, as the loop runs it (without drawing).
@@ -220,9 +229,12 @@ protected:
     Window form;
 
 private:
+    // The loop timer stopped, and the time base set as the loop's start would set it.
     void HoldLoop()
     {
         form.startLoopTimer.SetEnabled(false);
+        form.NowTime = GameUtil::GetTickMs();
+        form.LastTime = form.NowTime;
         platform::headless::ClearMediaLog();
     }
 };
