@@ -22,6 +22,8 @@ constexpr platform::Color BackColour = platform::Rgb(133, 197, 86);
 constexpr platform::Color Black = platform::Rgb(0, 0, 0);
 constexpr platform::Color White = platform::Rgb(255, 255, 255);
 constexpr platform::Color Blue = platform::Rgb(0, 0, 255);
+// The map backgrounds are numbered 0..26.
+constexpr std::int32_t LastBackground = 26;
 
 std::int16_t ToInt16(std::int32_t value)
 {
@@ -90,8 +92,8 @@ void EditorWindow::Form_Unload(std::int16_t&)
 {
     clickSound.CloseMedia();
     FreeEditor();
-    for (SpriteClass* button :
-         {&stopButton, &saveButton, &openButton, &gridButton, &modeButton, &clearButton}) {
+    for (SpriteClass* button : {&stopButton, &saveButton, &openButton, &gridButton, &modeButton,
+                                &clearButton, &removeButton, &backLeftButton, &backRightButton}) {
         button->CleanUp();
     }
 }
@@ -271,6 +273,12 @@ void EditorWindow::LoadMapBackground(SpriteClass& background)
     background.CleanUp();
     background.LoadDCImage(
         "Gfx\\Common\\Backgrounds\\background" + std::to_string(background.id) + ".jpg", *this);
+}
+
+void EditorWindow::StepBackground(SpriteClass& background, std::int32_t step)
+{
+    background.id = StepAround(background.id, step, LastBackground);
+    LoadMapBackground(background);
 }
 
 void EditorWindow::LoadArrows(SpriteClass& left, SpriteClass& right)

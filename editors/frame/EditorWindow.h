@@ -54,6 +54,12 @@ public:
     SpriteClass gridButton; // active: the grid is shown
     SpriteClass modeButton;
     SpriteClass clearButton;
+    // Of the editors that have them: the remove tool (active: selected), and the background
+    // number's arrows and box.
+    SpriteClass removeButton;
+    SpriteClass backLeftButton;
+    SpriteClass backNumberBox;
+    SpriteClass backRightButton;
     MMedia clickSound;
     platform::LineControl designLine{*this};
     platform::Timer startLoopTimer{*this, 1, false};
@@ -109,6 +115,8 @@ protected:
 
     // Loads the background picture of the map's number (the holder's id).
     void LoadMapBackground(SpriteClass& background);
+    // The background number one step on, wrapping within 0..26, and its picture loaded.
+    void StepBackground(SpriteClass& background, std::int32_t step);
     // The previous and next arrows.
     void LoadArrows(SpriteClass& left, SpriteClass& right);
     // Exactly the chosen tool of the given ones is active.

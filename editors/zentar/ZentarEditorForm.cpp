@@ -19,7 +19,6 @@ constexpr editor::EditorLook Look{"Zentar",
                                   "Gfx\\Buttons\\clearButton.gif",
                                   true};
 constexpr std::int32_t LastAlienType = zc::AlienTypeCount - 1;
-constexpr std::int32_t LastBackground = 26;
 constexpr platform::Color Black = platform::Rgb(0, 0, 0);
 
 // The cell size of a mode, also the grid's when the alien picture of type 0 is missing.
@@ -219,11 +218,9 @@ void ZentarEditorForm::ClickEditor()
     } else if (under(alienRightButton)) {
         SelectAlienType(editor::StepAround(alienTool.id, 1, LastAlienType));
     } else if (under(backLeftButton)) {
-        zc::MapBackground.id = editor::StepAround(zc::MapBackground.id, -1, LastBackground);
-        LoadBackground();
+        StepBackground(zc::MapBackground, -1);
     } else if (under(backRightButton)) {
-        zc::MapBackground.id = editor::StepAround(zc::MapBackground.id, 1, LastBackground);
-        LoadBackground();
+        StepBackground(zc::MapBackground, 1);
     } else if (under(removeButton)) {
         SelectTool(removeButton, {&alienTool, &removeButton});
         const std::int32_t type = Cursor.id;

@@ -15,10 +15,6 @@ public:
     SpriteClass alienLeftButton;
     SpriteClass alienTool; // id: the selected alien type; active: the alien tool is selected
     SpriteClass alienRightButton;
-    SpriteClass backLeftButton;
-    SpriteClass backNumberBox;
-    SpriteClass backRightButton;
-    SpriteClass removeButton; // active: the remove tool is selected
     SpriteClass shipMarker;
 
 protected:
