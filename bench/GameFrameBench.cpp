@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "games/krevin/KrevinForm.h"
+#include "games/lupido/LupidoForm.h"
 #include "games/shared/GameWindow.h"
 #include "games/tamblo/TambloForm.h"
 #include "games/zentar/ZentarForm.h"
@@ -129,6 +130,20 @@ BenchGame Zentar()
                      });
 }
 
+// Lupido in mode "normal": the rabbit hops up a row every 70 frames and left every seventh time,
+// so that it crosses, is hit, drowns and starts new games.
+BenchGame Lupido()
+{
+    return GameEntry("Lupido", TheLupidoForm(), "Lupido",
+                     {{"Mode", "normal"}, {"CarSpeed", "60"}, {"FxOn", "1"}, {"MusicOn", "1"}},
+                     [](int frame) {
+                         if (frame % 70 == 0) {
+                             platform::headless::After(0).KeyPress(
+                                 frame % 490 == 0 ? platform::vbKeyLeft : platform::vbKeyUp);
+                         }
+                     });
+}
+
 // Krevin in mode "easy" at high speeds: the pad chases the ball (Left or Right held towards it),
 // which also serves any waiting ball at once.
 BenchGame Krevin()
@@ -151,7 +166,7 @@ BenchGame Krevin()
 
 std::vector<BenchGame> Games()
 {
-    return {Tamblo(), Zentar(), Krevin()};
+    return {Tamblo(), Zentar(), Lupido(), Krevin()};
 }
 
 double Percentile(std::vector<double> values, double fraction)
