@@ -54,7 +54,7 @@ protected:
         ClickSound.OpenMedia("Sfx\\click.wav");
         LoadPanelButtons(0);
     }
-    void StartNewGame() override
+    void StartNewGame(bool) override
     {
         ++newGames;
         gameOver = false;

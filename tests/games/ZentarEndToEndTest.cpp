@@ -23,6 +23,7 @@
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "shell/MenuForm.h"
+#include "tests/support/GameWindowFixture.h"
 #include "tests/support/ScriptedProgram.h"
 #include "toolkit/ColorDialog.h"
 #include "toolkit/GameUtil.h"
@@ -46,6 +47,7 @@ protected:
     void SetUp() override
     {
         platform::headless::Install();
+        testsupport::ResetSharedState();
         platform::headless::UseDevices(true);
         platform::headless::ClearMediaLog();
         std::filesystem::remove(platform::settings::FilePath("Vandrel"));

@@ -22,6 +22,7 @@
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
+#include "shell/MenuForm.h"
 #include "tests/support/TextFiles.h"
 #include "toolkit/GameUtil.h"
 
@@ -71,9 +72,10 @@ private:
     std::string old_;
 };
 
-// The shared state of the program as a fresh process has it.
+// The shared state of the program as a fresh process has it, with a launcher object not yet made.
 inline void ResetSharedState()
 {
+    DiscardMenuForm();
     Common::gFullScreen = false;
     Common::gOptionsOk = false;
     Common::gMode = "easy";
