@@ -298,8 +298,8 @@ void EditorWindow::SelectTool(SpriteClass& chosen, std::initializer_list<SpriteC
 std::int32_t StepAround(std::int32_t value, std::int32_t step, std::int32_t last)
 {
     const std::int32_t next = value + step;
-    if (next < 0) {
-        return last;
+    if (step < 0) {
+        return next < 0 ? last : next;
     }
     return next > last ? 0 : next;
 }

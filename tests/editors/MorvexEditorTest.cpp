@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "editors/morvex/MorvexEditorForm.h"
@@ -124,6 +125,33 @@ TEST_F(MorvexEditorTest, FilesOpenAndSaveAsTheirRocksAllow)
     std::filesystem::remove(MapFile("copy"));
     Click(form.saveButton);
     EXPECT_FALSE(std::filesystem::exists(MapFile("copy")));
+}
+
+// A new map starts at the large size; the background arrows wrap only past 0 and 26; clear keeps
+// the title, the mode and the size.
+TEST_F(MorvexEditorTest, ModeSwitchBackgroundArrowsAndClear)
+{
+    testsupport::WriteText(MapFile("far", "normal"), "\"background\",40\r\n");
+    Show();
+    Click(form.sizeLeftButton);
+    headless::After(0).KeyPress(platform::vbKeyM);
+    form.RunPass();
+    Click(100, 100);
+    EXPECT_EQ(Rocks(), (std::vector<Rock>{{0, 0, 0, false}, {0, 80, 80, true}}));
+    for (const auto& [arrow, number] :
+         {std::pair{&form.backRightButton, 0}, {&form.backLeftButton, 39}}) {
+        headless::AnswerFileDialog("far");
+        Click(form.openButton);
+        Click(*arrow);
+        EXPECT_EQ(mc::MapBackground.id, number);
+    }
+    Click(form.sizeLeftButton);
+    Click(form.clearButton);
+    EXPECT_EQ(Rocks(), (std::vector<Rock>{{0, 0, 0, false}}));
+    EXPECT_EQ(mc::MapBackground.id, 0);
+    EXPECT_EQ(form.Caption(), "Morvex Editor - " + MapFile("far", "normal").string());
+    EXPECT_EQ(Common::gMode, "normal");
+    EXPECT_EQ(form.rockTool.id, 2);
 }
 
 TEST_F(MorvexEditorTest, EveryShippedMapOpensAndSavesByteForByte)
