@@ -28,6 +28,7 @@ void AddBackgrounds(Catalog& catalog);
 void AddMenu(Catalog& catalog);
 void AddTamblo(Catalog& catalog);
 void AddZentar(Catalog& catalog);
+void AddKrevin(Catalog& catalog);
 void AddEditors(Catalog& catalog);
 void AddLupido(Catalog& catalog);
 

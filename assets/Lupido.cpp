@@ -1,6 +1,8 @@
 // The crossing game Lupido: the rabbit seen from above in four directions, its drowning, the
 // parent rabbits at home, road and river lanes with their edge strips, cars, the log, flowers and
 // a bush, the game-over scroll, its sounds and its tune.
+#include "assets/Lupido.h"
+
 #include <cmath>
 #include <string>
 #include <utility>
@@ -50,41 +52,6 @@ int FigureHeight(int row)
 int EdgeHeight(int row)
 {
     return row / 10;
-}
-
-// The hopping rabbit from above, facing up before turning, in a 100-unit cell around centre.
-// `sink` (0 to 1) shrinks it and tints it with water as it goes under.
-void DrawRabbit(Canvas& canvas, Vec centre, double size, double degrees, double sink)
-{
-    const Figure f{canvas, {centre, size / 100 * (1 - 0.6 * sink), degrees, false}};
-    const Shape feet = Union(Ellipse({-19, 33}, 8, 13), Ellipse({19, 33}, 8, 13));
-    f.Edge(feet, 3);
-    f.Fill(feet, FurShade);
-    const Shape body = Ellipse({0, 14}, 25, 28);
-    f.Edge(body, 3.5);
-    f.Fill(body, RadialGradient(f.Point({-8, 4}), size * 0.35, White, FurShade));
-    const Shape tail = Circle({0, 42}, 7);
-    f.Edge(tail, 2.5);
-    f.Fill(tail, White);
-    const Shape paws = Union(Ellipse({-11, -4}, 5, 7), Ellipse({11, -4}, 5, 7));
-    f.Edge(paws, 2.5);
-    f.Fill(paws, Fur);
-    for (double side : {-1.0, 1.0}) {
-        const Place ear{{side * 8, -35}, 1, side * 18};
-        const Shape outer = Placed(Ellipse({0, 0}, 6.5, 14), ear);
-        f.Edge(outer, 3);
-        f.Fill(outer, Fur);
-        f.Fill(Placed(Ellipse({0, 1}, 3.3, 10), ear), EarPink);
-    }
-    const Shape head = Circle({0, -16}, 16);
-    f.Edge(head, 3.5);
-    f.Fill(head, RadialGradient(f.Point({-5, -22}), size * 0.2, White, Fur));
-    f.Eye({-8, -19}, 4.5, 5, {0, -1.5}, 2.5);
-    f.Eye({8, -19}, 4.5, 5, {0, -1.5}, 2.5);
-    f.Fill(Circle({0, -29}, 2.8), Nose);
-    if (sink > 0) {
-        f.Fill(Union({feet, body, tail, paws, head}), 0x2F7FD8, 0.25 + 0.6 * sink);
-    }
 }
 
 // Frame k (0 to 6) of the rabbit going under: it sinks in widening rings; the last frames keep
@@ -534,6 +501,39 @@ TuneStyle Tune()
 }
 
 } // namespace
+
+void DrawRabbit(Canvas& canvas, Vec centre, double size, double degrees, double sink)
+{
+    const Figure f{canvas, {centre, size / 100 * (1 - 0.6 * sink), degrees, false}};
+    const Shape feet = Union(Ellipse({-19, 33}, 8, 13), Ellipse({19, 33}, 8, 13));
+    f.Edge(feet, 3);
+    f.Fill(feet, FurShade);
+    const Shape body = Ellipse({0, 14}, 25, 28);
+    f.Edge(body, 3.5);
+    f.Fill(body, RadialGradient(f.Point({-8, 4}), size * 0.35, White, FurShade));
+    const Shape tail = Circle({0, 42}, 7);
+    f.Edge(tail, 2.5);
+    f.Fill(tail, White);
+    const Shape paws = Union(Ellipse({-11, -4}, 5, 7), Ellipse({11, -4}, 5, 7));
+    f.Edge(paws, 2.5);
+    f.Fill(paws, Fur);
+    for (double side : {-1.0, 1.0}) {
+        const Place ear{{side * 8, -35}, 1, side * 18};
+        const Shape outer = Placed(Ellipse({0, 0}, 6.5, 14), ear);
+        f.Edge(outer, 3);
+        f.Fill(outer, Fur);
+        f.Fill(Placed(Ellipse({0, 1}, 3.3, 10), ear), EarPink);
+    }
+    const Shape head = Circle({0, -16}, 16);
+    f.Edge(head, 3.5);
+    f.Fill(head, RadialGradient(f.Point({-5, -22}), size * 0.2, White, Fur));
+    f.Eye({-8, -19}, 4.5, 5, {0, -1.5}, 2.5);
+    f.Eye({8, -19}, 4.5, 5, {0, -1.5}, 2.5);
+    f.Fill(Circle({0, -29}, 2.8), Nose);
+    if (sink > 0) {
+        f.Fill(Union({feet, body, tail, paws, head}), 0x2F7FD8, 0.25 + 0.6 * sink);
+    }
+}
 
 void AddLupido(Catalog& catalog)
 {

@@ -36,6 +36,7 @@ Catalog FullCatalog()
     assetgen::AddMenu(catalog);
     assetgen::AddTamblo(catalog);
     assetgen::AddZentar(catalog);
+    assetgen::AddKrevin(catalog);
     assetgen::AddEditors(catalog);
     assetgen::AddLupido(catalog);
     return catalog;

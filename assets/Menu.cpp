@@ -6,6 +6,7 @@
 #include "assets/Catalog.h"
 #include "assets/Compose.h"
 #include "assets/Lettering.h"
+#include "assets/Lupido.h"
 #include "assets/Random.h"
 #include "assets/Style.h"
 #include "assets/Tamblo.h"
@@ -109,19 +110,6 @@ Image ZentarIcon()
     return canvas.Opaque();
 }
 
-// The crossing game's walker: a round chick.
-void DrawWalker(Canvas& canvas, Vec centre, double radius)
-{
-    const Shape body = Circle(centre, radius);
-    canvas.Fill(Grow(body, radius * 0.16), Ink);
-    canvas.Fill(body, RadialGradient({centre.x - radius * 0.4, centre.y - radius * 0.5},
-                                     radius * 1.25, 0xFFF08A, 0xFFC531));
-    const Figure f{canvas, {centre, radius / 16, 0, false}};
-    f.Eye({-6, -4}, 4, 4.5, {0, -1}, 2);
-    f.Eye({6, -4}, 4, 4.5, {0, -1}, 2);
-    f.Fill(Polygon({{-4, 4}, {4, 4}, {0, 10}}), Orange);
-}
-
 Image LupidoIcon()
 {
     Canvas canvas(IconSize, IconSize, 0x5CBF4A);
@@ -138,8 +126,8 @@ Image LupidoIcon()
     // The flag of the far side.
     canvas.Fill(Rect(118, 4, 121, 30), Ink);
     canvas.Fill(Polygon({{121, 5}, {140, 11}, {121, 17}}), Red);
-    // A little round walker on the near side, about to cross.
-    DrawWalker(canvas, {70, 128}, 16);
+    // The rabbit on the near side, about to cross.
+    DrawRabbit(canvas, {70, 128}, 44, 0, 0);
     return canvas.Opaque();
 }
 
@@ -382,7 +370,7 @@ Image Splash()
     DrawGhost(canvas, {130, 140}, 46, 3);
     DrawAlien(canvas, {270, 140}, 48, 6);
     DrawShip(canvas, {305, 124}, 50);
-    DrawWalker(canvas, {200, 142}, 17);
+    DrawRabbit(canvas, {200, 140}, 46, 0, 0);
     return canvas.Opaque();
 }
 

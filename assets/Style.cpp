@@ -66,6 +66,27 @@ void OffSlash(Canvas& canvas)
     Outlined(canvas, bar, palette::Red, 2.5);
 }
 
+Image PreviewTile(const Image& picture)
+{
+    Canvas canvas(60, 60, palette::Ink);
+    canvas.Put(Scaled(picture, 56, 56), 2, 2);
+    return canvas.Opaque();
+}
+
+Image LevelPictureTile()
+{
+    Canvas canvas(60, 60, palette::Ink);
+    canvas.SetUnits(60);
+    canvas.Fill(Rect(2, 2, 58, 58, 3), 0xD9A53A);
+    canvas.Fill(Rect(8, 8, 52, 52), LinearGradient({0, 8}, {0, 52}, 0x6FB8FF, 0xCDE8FF));
+    canvas.Fill(Circle({40, 20}, 6), 0xFFD84A);
+    canvas.Fill(Polygon({{8, 52}, {8, 40}, {22, 24}, {34, 40}, {40, 34}, {52, 46}, {52, 52}}),
+                0x3E8F4A);
+    canvas.Fill(Polygon({{18, 29}, {22, 24}, {26, 29}}), palette::White);
+    canvas.Fill(Outline(Rect(8, 8, 52, 52), 1), palette::Ink);
+    return canvas.Opaque();
+}
+
 Shape CrossSymbol(Vec c, double size)
 {
     const double h = size * 0.36;

@@ -53,6 +53,10 @@ Canvas Tile(int size, Color face = palette::TileTop);
 Canvas ModeButton(bool easy, int size);
 // The "off" mark: a red bar across the tile from top left to bottom right.
 void OffSlash(Canvas& canvas);
+// A 60 x 60 option button showing a picture shrunk inside an ink frame.
+Image PreviewTile(const Image& picture);
+// A 60 x 60 option button standing for the level's own picture: a framed landscape.
+Image LevelPictureTile();
 
 // Symbols centred on c, about `size` across, in design units.
 Shape CrossSymbol(Vec c, double size);

@@ -16,6 +16,8 @@
 #include <utility>
 #include <vector>
 
+#include "games/krevin/KrevinForm.h"
+#include "games/lupido/LupidoForm.h"
 #include "games/shared/GameWindow.h"
 #include "games/tamblo/TambloForm.h"
 #include "games/zentar/ZentarForm.h"
@@ -128,9 +130,43 @@ BenchGame Zentar()
                      });
 }
 
+// Lupido in mode "normal": the rabbit hops up a row every 70 frames and left every seventh time,
+// so that it crosses, is hit, drowns and starts new games.
+BenchGame Lupido()
+{
+    return GameEntry("Lupido", TheLupidoForm(), "Lupido",
+                     {{"Mode", "normal"}, {"CarSpeed", "60"}, {"FxOn", "1"}, {"MusicOn", "1"}},
+                     [](int frame) {
+                         if (frame % 70 == 0) {
+                             platform::headless::After(0).KeyPress(
+                                 frame % 490 == 0 ? platform::vbKeyLeft : platform::vbKeyUp);
+                         }
+                     });
+}
+
+// Krevin in mode "easy" at high speeds: the pad chases the ball (Left or Right held towards it),
+// which also serves any waiting ball at once.
+BenchGame Krevin()
+{
+    KrevinForm& form = TheKrevinForm();
+    return GameEntry(
+        "Krevin", form, "Krevin",
+        {{"Mode", "easy"},
+         {"PadSpeed", "300"},
+         {"BallSpeed", "200"},
+         {"Background", "3"},
+         {"FxOn", "1"},
+         {"MusicOn", "1"}},
+        [&form](int) {
+            const bool left = form.Balls[0].MiddleX() < form.Pad.MiddleX();
+            platform::headless::After(0).KeyUp(left ? platform::vbKeyRight : platform::vbKeyLeft);
+            platform::headless::After(0).KeyDown(left ? platform::vbKeyLeft : platform::vbKeyRight);
+        });
+}
+
 std::vector<BenchGame> Games()
 {
-    return {Tamblo(), Zentar()};
+    return {Tamblo(), Zentar(), Lupido(), Krevin()};
 }
 
 double Percentile(std::vector<double> values, double fraction)

@@ -1,11 +1,13 @@
-// Fuzz target for the option set reader: any input gives 38 values or nothing without harm, and the
-// values read, written as an option set, read back the same (quotes as apostrophes).
+// Fuzz target for the option set reader and store: any input gives 38 values or nothing without
+// harm; storing them changes all 38 keys or none; and the values read, written as an option set,
+// read back the same (quotes as apostrophes).
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/ScratchFolder.h"
 #include "platform/ListFile.h"
 #include "shell/OptionSetFile.h"
 
@@ -15,6 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto values = OptionSetFile::Read(reader);
     if (!values) {
         return 0;
+    }
+    fuzzsupport::ScratchFolder();
+    const auto before = OptionSetFile::StoredValues();
+    const bool stored = OptionSetFile::Store(*values);
+    if (OptionSetFile::StoredValues() != (stored ? *values : before)) {
+        std::abort();
     }
     platform::ListWriter writer;
     OptionSetFile::WriteValues(writer, *values);

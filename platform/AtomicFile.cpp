@@ -1,12 +1,14 @@
 // Reading a whole file; writing one through a temporary file, fsync, rename over the target and
-// fsync of the folder.
+// fsync of the folder, and clearing away the temporary files that interrupted writes left.
 #include "platform/AtomicFile.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fcntl.h>
 #include <iostream>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -43,6 +45,47 @@ mode_t ModeFor(const fs::path& target)
     return 0666 & ~mask;
 }
 
+// ".<name>.XXXXXX": the temporary files of target, as mkostemp names them.
+bool IsTemporaryOf(const std::string& entry, const std::string& target)
+{
+    constexpr std::size_t RandomPart = 6;
+    if (entry.size() != target.size() + 2 + RandomPart || entry.front() != '.' ||
+        entry.compare(1, target.size(), target) != 0 || entry[target.size() + 1] != '.') {
+        return false;
+    }
+    for (std::size_t i = entry.size() - RandomPart; i < entry.size(); ++i) {
+        const char c = entry[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A writer holds a lock on its temporary file until the file is renamed, so one that can be locked
+// was left by a writer that died (killed, or out of power) and is removed.
+void RemoveStaleTemporaries(const fs::path& folder, const fs::path& target)
+{
+    const std::string name = target.filename().string();
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const std::string entryName = entry.path().filename().string();
+        if (!IsTemporaryOf(entryName, name)) {
+            continue;
+        }
+        const int fd = ::open(entry.path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            continue;
+        }
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            ::unlink(entry.path().c_str());
+        }
+        ::close(fd);
+    }
+}
+
 void SyncFolder(const fs::path& folder)
 {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -56,7 +99,8 @@ void SyncFolder(const fs::path& folder)
 
 std::optional<std::string> ReadWholeFile(const fs::path& file, std::size_t maxBytes, int* error)
 {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without blocking: opening a FIFO for reading would otherwise wait for a writer for ever.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         *error = errno;
         return std::nullopt;
@@ -72,6 +116,9 @@ std::optional<std::string> ReadWholeFile(const fs::path& file, std::size_t maxBy
     }
     if (!S_ISREG(info.st_mode)) {
         return fail(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+        return fail(EFBIG);
     }
     std::string text;
     char buffer[65536];
@@ -108,22 +155,24 @@ bool WriteFileAtomically(const fs::path& target, std::string_view contents)
                   << '\n';
         return false;
     }
-    bool written = WriteAll(fd, contents) && ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
+    // The lock marks the file as being written until the rename (see RemoveStaleTemporaries).
+    bool written = ::flock(fd, LOCK_EX) == 0 && WriteAll(fd, contents) &&
+                   ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
     int savedError = errno;
-    if (::close(fd) != 0 && written) {
-        written = false;
-        savedError = errno;
-    }
     if (written && ::rename(name.data(), target.c_str()) != 0) {
         written = false;
         savedError = errno;
     }
     if (!written) {
         ::unlink(name.data());
+    }
+    ::close(fd); // only now: the lock covers the file until it has its final name
+    if (!written) {
         std::cerr << "vandrel: cannot write " << target.string() << ": "
                   << std::strerror(savedError) << '\n';
         return false;
     }
+    RemoveStaleTemporaries(folder, target);
     SyncFolder(folder);
     return true;
 }

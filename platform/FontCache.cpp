@@ -12,10 +12,12 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 #include "platform/Ascii.h"
 #include "platform/GdiObjects.h"
 #include "platform/Numbers.h"
+#include "platform/Utf8.h"
 
 namespace platform::detail {
 namespace {
@@ -60,15 +62,20 @@ public:
         return file_ == file && pixels_ == pixels;
     }
     TTF_Font* Font() const { return font_; }
+    // The font that draws the characters this one has no glyph for (DejaVu Sans, which has far
+    // more, at the same weight and size), so that they show instead of empty boxes.
+    void SetFallback(LoadedFont* fallback) { fallback_ = fallback; }
 
     const RenderedText* Render(std::string_view text);
 
 private:
     bool RenderNew(const std::string& text, RenderedText* rendered) const;
+    bool UsesFallback(char32_t code) const;
 
     std::string file_;
     std::int32_t pixels_;
     TTF_Font* font_;
+    LoadedFont* fallback_ = nullptr;
     std::unordered_map<std::string, RenderedText, StringHash, std::equal_to<>> texts_;
 };
 
@@ -132,9 +139,16 @@ LoadedFont* Open(const FontSpec& spec)
     TTF_Font* opened = TTF_OpenFont(file.c_str(), pixels);
     if (opened == nullptr) {
         std::fprintf(stderr, "vandrel: cannot open font %s: %s\n", file.c_str(), SDL_GetError());
+        fonts.push_back(std::make_unique<LoadedFont>(file, pixels, opened));
+        return nullptr;
     }
-    fonts.push_back(std::make_unique<LoadedFont>(file, pixels, opened));
-    return opened == nullptr ? nullptr : fonts.back().get();
+    LoadedFont* const font =
+        fonts.emplace_back(std::make_unique<LoadedFont>(file, pixels, opened)).get();
+    const FontSpec fallback{"DejaVu Sans", spec.points, spec.bold};
+    if (file != FontFileFor(fallback)) {
+        font->SetFallback(Open(fallback));
+    }
+    return font;
 }
 
 } // namespace
@@ -155,14 +169,12 @@ const RenderedText* LoadedFont::Render(std::string_view text)
     return &texts_.emplace(std::move(key), std::move(rendered)).first->second;
 }
 
-bool LoadedFont::RenderNew(const std::string& text, RenderedText* rendered) const
+namespace {
+
+// The coverage of text drawn in one font; false when the font draws nothing for it.
+bool RenderRun(TTF_Font* font, const std::string& text, RenderedText* rendered)
 {
-    // An empty text has no width but the font's height, as a measured empty line does.
-    if (text.empty() || text.front() == '\0') {
-        rendered->height = TTF_FontHeight(font_);
-        return true;
-    }
-    SDL_Surface* drawn = TTF_RenderUTF8_Blended(font_, text.c_str(), SDL_Color{255, 255, 255, 255});
+    SDL_Surface* drawn = TTF_RenderUTF8_Blended(font, text.c_str(), SDL_Color{255, 255, 255, 255});
     if (drawn == nullptr) {
         return false;
     }
@@ -189,6 +201,73 @@ bool LoadedFont::RenderNew(const std::string& text, RenderedText* rendered) cons
     }
     SDL_UnlockSurface(argb);
     SDL_FreeSurface(argb);
+    return true;
+}
+
+// Copies a run's coverage into the whole text's at x, its baseline moved down by shift rows.
+void Place(const RenderedText& run, std::int32_t x, std::int32_t shift, RenderedText* whole)
+{
+    for (std::int32_t y = 0; y < run.height; ++y) {
+        const std::int32_t to = y + shift;
+        if (to < 0 || to >= whole->height) {
+            continue;
+        }
+        const auto* from = run.coverage.data() + static_cast<std::ptrdiff_t>(y) * run.width;
+        std::copy(from, from + run.width,
+                  whole->coverage.begin() + static_cast<std::ptrdiff_t>(to) * whole->width + x);
+    }
+}
+
+} // namespace
+
+bool LoadedFont::UsesFallback(char32_t code) const
+{
+    return fallback_ != nullptr && TTF_GlyphIsProvided32(font_, code) == 0 &&
+           TTF_GlyphIsProvided32(fallback_->font_, code) != 0;
+}
+
+bool LoadedFont::RenderNew(const std::string& text, RenderedText* rendered) const
+{
+    // Bytes that are no UTF-8 show as replacement characters; drawing stops at a NUL.
+    std::string valid = utf8::Valid(text);
+    valid.resize(std::min(valid.size(), valid.find('\0')));
+    // An empty text has no width but the font's height, as a measured empty line does.
+    if (valid.empty()) {
+        rendered->height = TTF_FontHeight(font_);
+        return true;
+    }
+    // Runs of characters this font draws, and runs its fallback draws.
+    std::vector<std::pair<bool, std::string>> runs;
+    for (std::size_t at = 0; at < valid.size();) {
+        const utf8::Character character = utf8::DecodeAt(valid, at);
+        const bool fallback = UsesFallback(character.code);
+        if (runs.empty() || runs.back().first != fallback) {
+            runs.emplace_back(fallback, std::string());
+        }
+        runs.back().second.append(valid, at, character.length);
+        at += character.length;
+    }
+    if (runs.size() == 1 && !runs.front().first) {
+        return RenderRun(font_, valid, rendered);
+    }
+    std::vector<RenderedText> pieces(runs.size());
+    rendered->width = 0;
+    rendered->height = TTF_FontHeight(font_);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (!RenderRun(runs[i].first ? fallback_->font_ : font_, runs[i].second, &pieces[i])) {
+            pieces[i] = RenderedText{};
+        }
+        rendered->width += pieces[i].width;
+    }
+    rendered->coverage.assign(
+        static_cast<std::size_t>(rendered->width) * static_cast<std::size_t>(rendered->height), 0);
+    std::int32_t x = 0;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const std::int32_t shift =
+            runs[i].first ? TTF_FontAscent(font_) - TTF_FontAscent(fallback_->font_) : 0;
+        Place(pieces[i], x, shift, rendered);
+        x += pieces[i].width;
+    }
     return true;
 }
 

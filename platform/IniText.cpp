@@ -43,6 +43,15 @@ std::string EscapeValue(std::string_view value)
     return Escape(value, "");
 }
 
+std::string LowerName(std::string_view name)
+{
+    std::string lower(name);
+    for (char& c : lower) {
+        c = AsciiLower(c);
+    }
+    return lower;
+}
+
 int HexValue(char c)
 {
     if (c >= '0' && c <= '9') {
@@ -110,11 +119,7 @@ IniText IniText::Parse(std::string_view text)
                 ++ini.droppedLines_;
                 continue;
             }
-            if (const Section* existing = ini.FindSection(*section)) {
-                section = existing->name;
-            } else {
-                ini.sections_.push_back({*section, {}});
-            }
+            section = ini.SectionFor(*section).name;
             continue;
         }
         const std::size_t equals = line.find('=');
@@ -148,44 +153,41 @@ std::string IniText::Serialize() const
 
 const std::string* IniText::Find(std::string_view section, std::string_view key) const
 {
-    for (const auto& candidate : sections_) {
-        if (!EqualsIgnoringCase(candidate.name, section)) {
-            continue;
-        }
-        for (const auto& entry : candidate.entries) {
-            if (EqualsIgnoringCase(entry.key, key)) {
-                return &entry.value;
-            }
-        }
+    const Section* found = FindSection(section);
+    if (found == nullptr) {
         return nullptr;
     }
-    return nullptr;
+    const Index& keys = keyIndex_[static_cast<std::size_t>(found - sections_.data())];
+    const auto entry = keys.find(LowerName(key));
+    return entry == keys.end() ? nullptr : &found->entries[entry->second].value;
 }
 
 void IniText::Set(std::string_view section, std::string_view key, std::string_view value)
 {
-    Section* target = FindSection(section);
-    if (target == nullptr) {
-        sections_.push_back({std::string(section), {}});
-        target = &sections_.back();
+    Section& target = SectionFor(section);
+    Index& keys = keyIndex_[static_cast<std::size_t>(&target - sections_.data())];
+    const auto [entry, added] = keys.try_emplace(LowerName(key), target.entries.size());
+    if (added) {
+        target.entries.push_back({std::string(key), std::string(value)});
+    } else {
+        target.entries[entry->second].value = value;
     }
-    for (auto& entry : target->entries) {
-        if (EqualsIgnoringCase(entry.key, key)) {
-            entry.value = value;
-            return;
-        }
-    }
-    target->entries.push_back({std::string(key), std::string(value)});
 }
 
-IniText::Section* IniText::FindSection(std::string_view name)
+const IniText::Section* IniText::FindSection(std::string_view name) const
 {
-    for (auto& candidate : sections_) {
-        if (EqualsIgnoringCase(candidate.name, name)) {
-            return &candidate;
-        }
+    const auto found = sectionIndex_.find(LowerName(name));
+    return found == sectionIndex_.end() ? nullptr : &sections_[found->second];
+}
+
+IniText::Section& IniText::SectionFor(std::string_view name)
+{
+    const auto [found, added] = sectionIndex_.try_emplace(LowerName(name), sections_.size());
+    if (added) {
+        sections_.push_back({std::string(name), {}});
+        keyIndex_.emplace_back();
     }
-    return nullptr;
+    return sections_[found->second];
 }
 
 } // namespace platform

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace platform {
@@ -34,9 +35,16 @@ public:
     std::size_t DroppedLines() const { return droppedLines_; }
 
 private:
-    Section* FindSection(std::string_view name);
+    // Names in ASCII lower case to their places, so that a lookup does not walk every name and a
+    // file with many keys parses in linear time.
+    using Index = std::unordered_map<std::string, std::size_t>;
+
+    const Section* FindSection(std::string_view name) const;
+    Section& SectionFor(std::string_view name);
 
     std::vector<Section> sections_;
+    Index sectionIndex_;
+    std::vector<Index> keyIndex_; // one per section, in the same order
     std::size_t droppedLines_ = 0;
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <map>
 #include <mutex>
 #include <utility>
@@ -146,6 +147,9 @@ std::string_view ChunkName(std::span<const std::uint8_t> id)
     return {reinterpret_cast<const char*>(id.data()), id.size()};
 }
 
+// Sound and music files beyond this are none of ours and are refused like missing ones.
+constexpr std::uintmax_t MaxFileSize = 64 * 1024 * 1024;
+
 struct CachedFile {
     std::uintmax_t size = 0;
     std::filesystem::file_time_type modified;
@@ -264,6 +268,11 @@ std::shared_ptr<const MediaFile> LoadMediaFile(std::string_view path, MediaKind 
     const auto size = std::filesystem::file_size(resolved, ec);
     const auto modified = std::filesystem::last_write_time(resolved, ec);
     if (ec) {
+        return nullptr;
+    }
+    if (size > MaxFileSize) {
+        std::cerr << "vandrel: media file " << resolved.string() << " is larger than "
+                  << MaxFileSize << " bytes; not opened\n";
         return nullptr;
     }
     const std::string key = resolved.string();

@@ -6,10 +6,12 @@
 #include <SDL_image.h>
 
 #include <cstring>
+#include <iostream>
 #include <string>
 
 #include "platform/AtomicFile.h"
 #include "platform/Paths.h"
+#include "platform/PictureHeader.h"
 
 namespace platform {
 namespace {
@@ -26,6 +28,25 @@ public:
 void StartImageLibrary()
 {
     static ImageLibrary library;
+}
+
+// Picture files beyond this are none of ours (the largest, a 24-bit BMP screenshot, is 1.4 MB).
+constexpr std::size_t MaxFileSize = 64 * 1024 * 1024;
+
+// The decoder for the format the header names, so that what is decoded is what was checked.
+SDL_Surface* Decode(PictureFormat format, SDL_RWops* stream)
+{
+    switch (format) {
+    case PictureFormat::Gif:
+        return IMG_LoadGIF_RW(stream);
+    case PictureFormat::Jpeg:
+        return IMG_LoadJPG_RW(stream);
+    case PictureFormat::Bmp:
+        return IMG_LoadBMP_RW(stream);
+    case PictureFormat::Icon:
+        return IMG_LoadICO_RW(stream);
+    }
+    return nullptr;
 }
 
 std::optional<Bitmap> FromSurface(SDL_Surface* loaded)
@@ -98,21 +119,43 @@ std::string BmpBytes(const Bitmap& bitmap)
 
 } // namespace
 
-std::optional<Bitmap> LoadPicture(std::string_view path)
+std::optional<Bitmap> DecodePicture(std::span<const std::uint8_t> bytes)
 {
+    const auto header = ReadPictureHeader(bytes);
+    if (!header || !PictureSizeAllowed(*header)) {
+        return std::nullopt;
+    }
     StartImageLibrary();
-    const auto file = ResolvePath(path);
-    SDL_RWops* stream = SDL_RWFromFile(file.c_str(), "rb");
+    SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     if (stream == nullptr) {
         return std::nullopt;
     }
-    SDL_Surface* loaded = IMG_Load_RW(stream, 1);
+    SDL_Surface* loaded = Decode(header->format, stream);
+    SDL_RWclose(stream);
     if (loaded == nullptr) {
         return std::nullopt;
     }
     auto bitmap = FromSurface(loaded);
     SDL_FreeSurface(loaded);
     return bitmap;
+}
+
+std::optional<Bitmap> LoadPicture(std::string_view path)
+{
+    const auto file = ResolvePath(path);
+    int error = 0;
+    const auto bytes = ReadWholeFile(file, MaxFileSize, &error);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    const std::span<const std::uint8_t> view(reinterpret_cast<const std::uint8_t*>(bytes->data()),
+                                             bytes->size());
+    if (const auto header = ReadPictureHeader(view); header && !PictureSizeAllowed(*header)) {
+        std::cerr << "vandrel: picture " << file.string() << " declares " << header->width << " x "
+                  << header->height << " pixels; not loaded\n";
+        return std::nullopt;
+    }
+    return DecodePicture(view);
 }
 
 Hbitmap LoadPictureHandle(std::string_view path)

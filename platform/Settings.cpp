@@ -2,13 +2,17 @@
 // memory and read again when the file on disk changes.
 #include "platform/Settings.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <exception>
 #include <iostream>
-#include <limits>
 #include <map>
 #include <optional>
+#include <string>
 #include <sys/stat.h>
 #include <system_error>
+#include <vector>
 
 #include "platform/Ascii.h"
 #include "platform/AtomicFile.h"
@@ -30,14 +34,44 @@ struct Stamp {
     bool operator==(const Stamp&) const = default;
 };
 
+// Settings files are small; a larger one is no settings file of ours (the same cap as list files).
+constexpr std::size_t MaxFileSize = 16 * 1024 * 1024;
+
+// What must be kept before a save replaces the file on disk.
+enum class Aside {
+    None,
+    CopyText, // some lines could not be read: keep the old text as it was
+    MoveFile, // too large to read: move the file itself aside
+};
+
 struct CachedFile {
     bool loaded = false;
     Stamp stamp;
     IniText ini;
-    bool damaged = false;    // some lines could not be read: keep the old text aside before saving
-    std::string damagedText; // that old text
+    Aside aside = Aside::None;
+    std::string damagedText; // the old text, for Aside::CopyText
     bool unreadable = false; // the file exists but cannot be read: never save over it
 };
+
+struct Change {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
+// The saves of this thread's open batches, by file. They are applied to the cache at once and
+// again whenever the file is read anew, and reach the disk when the outermost batch ends.
+struct BatchState {
+    int depth = 0;
+    bool abandoned = false;
+    std::map<std::string, std::vector<Change>> changes;
+};
+
+BatchState& Batch()
+{
+    thread_local BatchState state;
+    return state;
+}
 
 std::map<std::string, CachedFile>& Cache()
 {
@@ -55,6 +89,31 @@ Stamp StampOf(const fs::path& file)
             std::int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec};
 }
 
+void Read(const fs::path& file, CachedFile& cached)
+{
+    int error = 0;
+    const auto text = ReadWholeFile(file, MaxFileSize, &error);
+    if (!text && error == EFBIG) {
+        cached.aside = Aside::MoveFile;
+        std::cerr << "vandrel: settings file " << file.string() << " is larger than " << MaxFileSize
+                  << " bytes; defaults are used\n";
+        return;
+    }
+    if (!text) {
+        cached.unreadable = true;
+        std::cerr << "vandrel: cannot read settings file " << file.string() << ": "
+                  << std::strerror(error) << '\n';
+        return;
+    }
+    cached.ini = IniText::Parse(*text);
+    if (cached.ini.DroppedLines() > 0) {
+        cached.aside = Aside::CopyText;
+        cached.damagedText = *text;
+        std::cerr << "vandrel: settings file " << file.string() << ": " << cached.ini.DroppedLines()
+                  << " unreadable lines ignored\n";
+    }
+}
+
 CachedFile& Load(const fs::path& file)
 {
     const Stamp stamp = StampOf(file);
@@ -65,23 +124,14 @@ CachedFile& Load(const fs::path& file)
     cached = CachedFile{};
     cached.loaded = true;
     cached.stamp = stamp;
-    if (!stamp.exists) {
-        return cached;
+    if (stamp.exists) {
+        Read(file, cached);
     }
-    int error = 0;
-    const auto text = ReadWholeFile(file, std::numeric_limits<std::size_t>::max(), &error);
-    if (!text) {
-        cached.unreadable = true;
-        std::cerr << "vandrel: cannot read settings file " << file.string() << ": "
-                  << std::strerror(error) << '\n';
-        return cached;
-    }
-    cached.ini = IniText::Parse(*text);
-    if (cached.ini.DroppedLines() > 0) {
-        cached.damaged = true;
-        cached.damagedText = *text;
-        std::cerr << "vandrel: settings file " << file.string() << ": " << cached.ini.DroppedLines()
-                  << " unreadable lines ignored\n";
+    if (const auto pending = Batch().changes.find(file.string());
+        pending != Batch().changes.end()) {
+        for (const Change& change : pending->second) {
+            cached.ini.Set(change.section, change.key, change.value);
+        }
     }
     return cached;
 }
@@ -126,14 +176,66 @@ bool KeepAside(const fs::path& file, CachedFile& cached)
         std::cerr << "vandrel: no free name to keep " << file.string() << " aside; not saved\n";
         return false;
     }
-    if (!WriteFileAtomically(*aside, cached.damagedText)) {
+    if (cached.aside == Aside::MoveFile) {
+        if (::rename(file.c_str(), aside->c_str()) != 0) {
+            std::cerr << "vandrel: cannot move " << file.string()
+                      << " aside: " << std::strerror(errno) << '\n';
+            return false;
+        }
+    } else if (!WriteFileAtomically(*aside, cached.damagedText)) {
         return false;
     }
     std::cerr << "vandrel: settings file " << file.string() << " kept as " << aside->string()
               << " before it is rewritten\n";
-    cached.damaged = false;
+    cached.aside = Aside::None;
     cached.damagedText.clear();
     return true;
+}
+
+bool Write(const fs::path& file, CachedFile& cached)
+{
+    if (cached.unreadable) {
+        std::cerr << "vandrel: settings not saved: " << file.string() << " cannot be read\n";
+        return false;
+    }
+    std::error_code error;
+    fs::create_directories(file.parent_path(), error);
+    if (error) {
+        std::cerr << "vandrel: cannot create " << file.parent_path().string() << ": "
+                  << error.message() << '\n';
+        return false;
+    }
+    if (cached.aside != Aside::None && !KeepAside(file, cached)) {
+        return false;
+    }
+    if (!WriteFileAtomically(file, cached.ini.Serialize())) {
+        return false;
+    }
+    cached.stamp = StampOf(file);
+    return true;
+}
+
+// Ends one batch; the outermost writes what the batches changed, or forgets it when one of them
+// was left by an exception.
+bool EndBatch()
+{
+    BatchState& batch = Batch();
+    if (--batch.depth > 0) {
+        return true;
+    }
+    const bool keep = !batch.abandoned;
+    batch.abandoned = false;
+    bool written = true;
+    for (const auto& entry : batch.changes) {
+        const fs::path file = entry.first;
+        if (keep) {
+            written = Write(file, Load(file)) && written;
+        } else {
+            Cache().erase(entry.first); // read from disk again at the next use
+        }
+    }
+    batch.changes.clear();
+    return keep && written;
 }
 
 } // namespace
@@ -161,25 +263,37 @@ bool SaveSetting(std::string_view app, std::string_view section, std::string_vie
     const fs::path file = settings::FilePath(app);
     CachedFile& cached = Load(file);
     cached.ini.Set(section, key, value);
-    if (cached.unreadable) {
-        std::cerr << "vandrel: settings not saved: " << file.string() << " cannot be read\n";
-        return false;
+    if (Batch().depth > 0) {
+        Batch().changes[file.string()].push_back(
+            {std::string(section), std::string(key), std::string(value)});
+        return !cached.unreadable;
     }
-    std::error_code error;
-    fs::create_directories(file.parent_path(), error);
-    if (error) {
-        std::cerr << "vandrel: cannot create " << file.parent_path().string() << ": "
-                  << error.message() << '\n';
-        return false;
+    return Write(file, cached);
+}
+
+SettingsBatch::SettingsBatch() : exceptions_(std::uncaught_exceptions())
+{
+    ++Batch().depth;
+}
+
+SettingsBatch::~SettingsBatch()
+{
+    if (!open_) {
+        return;
     }
-    if (cached.damaged && !KeepAside(file, cached)) {
-        return false;
+    if (std::uncaught_exceptions() > exceptions_) {
+        Batch().abandoned = true;
     }
-    if (!WriteFileAtomically(file, cached.ini.Serialize())) {
-        return false;
+    EndBatch();
+}
+
+bool SettingsBatch::Commit()
+{
+    if (!open_) {
+        return true;
     }
-    cached.stamp = StampOf(file);
-    return true;
+    open_ = false;
+    return EndBatch();
 }
 
 } // namespace platform

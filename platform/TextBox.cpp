@@ -7,6 +7,7 @@
 
 #include "platform/ControlPaint.h"
 #include "platform/Input.h"
+#include "platform/Utf8.h"
 
 namespace platform {
 namespace {
@@ -20,7 +21,7 @@ TextBox::TextBox(Form& parent) : StyledControl(parent, detail::FieldColor, detai
 
 void TextBox::SetText(std::string_view text)
 {
-    Edit(std::string(text), static_cast<std::int32_t>(text.size()));
+    Edit(std::string(text), static_cast<std::int32_t>(utf8::CharacterCount(text)));
 }
 
 void TextBox::SetMaxLength(std::int32_t length)
@@ -63,8 +64,7 @@ void TextBox::OnMouseDown(std::int16_t button, std::int16_t shift, float x, floa
         const float along = x - static_cast<float>(TextArea(0, 0).left - scroll_);
         std::int32_t best = 0;
         float bestDistance = -1;
-        for (std::int32_t position = 0; position <= static_cast<std::int32_t>(text_.size());
-             ++position) {
+        for (std::int32_t position = 0; position <= Length(); ++position) {
             const float distance = std::abs(static_cast<float>(CaretOffset(position)) - along);
             if (bestDistance < 0 || distance < bestDistance) {
                 best = position;
@@ -93,13 +93,11 @@ void TextBox::OnKeyDown(std::int16_t& keyCode, std::int16_t shift)
         MoveCaret(0);
         break;
     case vbKeyEnd:
-        MoveCaret(static_cast<std::int32_t>(text_.size()));
+        MoveCaret(Length());
         break;
     case vbKeyDelete:
-        if (caret_ < static_cast<std::int32_t>(text_.size())) {
-            std::string text = text_;
-            text.erase(static_cast<std::size_t>(caret_), 1);
-            Edit(std::move(text), caret_);
+        if (caret_ < Length()) {
+            Edit(Without(caret_), caret_);
         }
         break;
     default:
@@ -115,17 +113,32 @@ void TextBox::OnKeyPress(std::int16_t& keyAscii)
     }
     if (keyAscii == vbKeyBack) {
         if (caret_ > 0) {
-            std::string text = text_;
-            text.erase(static_cast<std::size_t>(caret_ - 1), 1);
-            Edit(std::move(text), caret_ - 1);
+            Edit(Without(caret_ - 1), caret_ - 1);
         }
         return;
     }
-    const bool printable = keyAscii >= 32 && keyAscii <= 255 && keyAscii != 127;
-    const bool full = maxLength_ > 0 && static_cast<std::int32_t>(text_.size()) >= maxLength_;
+    // Typed characters arrive as UTF-16 code units; one beyond U+FFFF as two surrogates, the
+    // first of which waits for the second.
+    const auto unit = static_cast<char16_t>(keyAscii);
+    if (unit >= 0xD800 && unit <= 0xDBFF) {
+        highSurrogate_ = unit;
+        return;
+    }
+    char32_t code = unit;
+    if (unit >= 0xDC00 && unit <= 0xDFFF) {
+        if (highSurrogate_ == 0) {
+            return;
+        }
+        code = 0x10000 + ((static_cast<char32_t>(highSurrogate_) - 0xD800) << 10) + (unit - 0xDC00);
+    }
+    highSurrogate_ = 0;
+    const bool printable = code >= 32 && code != 127 && (code < 0x80 || code >= 0xA0);
+    const bool full = maxLength_ > 0 && Length() >= maxLength_;
     if (printable && !full) {
+        std::string character;
+        utf8::Append(character, code);
         std::string text = text_;
-        text.insert(static_cast<std::size_t>(caret_), 1, static_cast<char>(keyAscii));
+        text.insert(ByteOffset(caret_), character);
         Edit(std::move(text), caret_ + 1);
     }
 }
@@ -141,7 +154,25 @@ std::int32_t TextBox::CaretOffset(std::int32_t position) const
     if (position <= 0) {
         return 0;
     }
-    return detail::MeasureText(Font(), std::string_view(text_).substr(0, position)).cx;
+    return detail::MeasureText(Font(), std::string_view(text_).substr(0, ByteOffset(position))).cx;
+}
+
+std::int32_t TextBox::Length() const
+{
+    return static_cast<std::int32_t>(utf8::CharacterCount(text_));
+}
+
+std::size_t TextBox::ByteOffset(std::int32_t position) const
+{
+    return utf8::ByteOffset(text_, static_cast<std::size_t>(std::max(position, 0)));
+}
+
+std::string TextBox::Without(std::int32_t position) const
+{
+    std::string text = text_;
+    const std::size_t at = ByteOffset(position);
+    text.erase(at, ByteOffset(position + 1) - at);
+    return text;
 }
 
 void TextBox::Edit(std::string text, std::int32_t caret)
@@ -156,11 +187,11 @@ void TextBox::Edit(std::string text, std::int32_t caret)
 
 void TextBox::MoveCaret(std::int32_t position)
 {
-    caret_ = std::clamp(position, 0, static_cast<std::int32_t>(text_.size()));
+    caret_ = std::clamp(position, 0, Length());
     // Scroll just enough to show the caret, and never further than the text needs.
     const std::int32_t areaWidth = std::max(TextArea(0, 0).right - TextArea(0, 0).left, 1);
     const std::int32_t caretX = CaretOffset(caret_);
-    const std::int32_t textWidth = CaretOffset(static_cast<std::int32_t>(text_.size()));
+    const std::int32_t textWidth = CaretOffset(Length());
     scroll_ = std::min(scroll_, std::max(textWidth + CaretWidth - areaWidth, 0));
     if (caretX + CaretWidth - scroll_ > areaWidth) {
         scroll_ = caretX + CaretWidth - areaWidth;

@@ -12,9 +12,11 @@
 namespace platform {
 
 // Keys reach KeyDown first (Enter too, which the box itself ignores); typed characters reach
-// KeyPress, which may change or cancel them, before they are inserted at the caret. Change follows
-// every change of the text, by typing or by SetText. Characters below 32 other than Backspace are
-// not inserted; a text longer than MaxLength can be set by code but not typed.
+// KeyPress (as UTF-16 code units), which may change or cancel them, before they are inserted at
+// the caret. The text is UTF-8; positions and lengths count characters, never bytes, so no edit
+// cuts a character in half. Change follows every change of the text, by typing or by SetText.
+// Control characters other than Backspace are not inserted; a text longer than MaxLength can be
+// set by code but not typed.
 class TextBox : public StyledControl {
 public:
     explicit TextBox(Form& parent);
@@ -45,13 +47,17 @@ private:
     // The text area inside the border and padding.
     Rect TextArea(std::int32_t x, std::int32_t y) const;
     std::int32_t CaretOffset(std::int32_t position) const;
+    std::int32_t Length() const; // in characters
+    std::size_t ByteOffset(std::int32_t position) const;
+    std::string Without(std::int32_t position) const; // the text without that character
     void Edit(std::string text, std::int32_t caret);
     void MoveCaret(std::int32_t position);
 
     std::string text_;
     std::int32_t maxLength_ = 0;
     std::int32_t caret_ = 0;
-    std::int32_t scroll_ = 0; // pixels of text scrolled out to the left to keep the caret shown
+    std::int32_t scroll_ = 0;    // pixels of text scrolled out to the left to keep the caret shown
+    char16_t highSurrogate_ = 0; // the first half of a character typed as two code units
 };
 
 } // namespace platform

@@ -175,6 +175,7 @@ void HighScoreForm::Form_KeyDown(std::int16_t& keyCode, std::int16_t)
 
 void HighScoreForm::ResetButton_Click()
 {
+    const platform::SettingsBatch batch;
     for (std::size_t index = 0; index < Common::HighScoreCount; ++index) {
         platform::SaveSetting(Common::AppName, Common::gGameName, Common::HighScoreKey(index),
                               std::to_string(Common::DefaultHighScore(index)));

@@ -86,6 +86,8 @@ void AddHighScore(std::string_view aName, std::int32_t& aScore)
         }
         --write;
     }
+    // One write for the whole table: a table cut short would pair scores with the wrong names.
+    const platform::SettingsBatch batch;
     for (std::size_t slot = 1; slot <= HighScoreCount; ++slot) {
         platform::SaveSetting(AppName, gGameName, HighScoreKey(slot - 1),
                               std::to_string(scores[slot]));

@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
+#include "platform/Settings.h"
 #include "shell/MenuSettings.h"
 #include "shell/OptionSetFile.h"
 
@@ -143,6 +144,7 @@ void MenuOptions::ShowSettings()
 
 void MenuOptions::SaveSettings()
 {
+    const platform::SettingsBatch batch;
     MenuSettings::Save("OneButton", platform::BooleanText(modeOption[0].Value()));
     MenuSettings::Save("MusicOn", std::to_string(MusicButton.Value()));
     MenuSettings::Save("FxOn", std::to_string(FxButton.Value()));
@@ -203,12 +205,11 @@ void MenuOptions::ExportSettings(std::string_view path)
 void MenuOptions::ImportSettings(std::string_view path)
 {
     const auto values = OptionSetFile::Read(path);
-    if (!values) {
+    if (!values || !OptionSetFile::Store(*values)) {
         platform::MsgBox("The options could not be read from " + std::string(path) +
                              "; nothing was changed.",
                          platform::vbOKOnly | platform::vbExclamation);
         return;
     }
-    OptionSetFile::Store(*values);
     ShowSettings();
 }

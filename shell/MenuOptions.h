@@ -21,7 +21,8 @@ public:
     void ShowSettings();
     void SaveSettings();
     // Option set files: export stores the dialog's choices first; import stores all 38 values
-    // read, or, when the file cannot give them all, nothing (a message names the file).
+    // read in one write, or, when the file cannot give them all or one does not convert to what
+    // its key holds, nothing (a message names the file).
     void ExportSettings(std::string_view path);
     void ImportSettings(std::string_view path);
 

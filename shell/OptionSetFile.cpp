@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/Convert.h"
 #include "platform/ListFile.h"
 #include "platform/Settings.h"
 #include "shell/HighScoreTable.h"
@@ -12,25 +13,44 @@ namespace OptionSetFile {
 const std::array<Entry, ValueCount>& Entries()
 {
     static constexpr std::array<Entry, ValueCount> entries{{
-        {"Menu", "OneButton", "0"},      {"Menu", "MusicOn", "1"},
-        {"Menu", "FxOn", "1"},           {"Menu", "HighScore", "0"},
-        {"Menu", "PauseOnStop", "0"},    {"Morvex", "Mode", "easy"},
-        {"Morvex", "ShipSpeed", "50"},   {"Morvex", "RotateSpeed", "2"},
-        {"Morvex", "RockSpeed", "50"},   {"Morvex", "MusicOn", "1"},
-        {"Morvex", "FxOn", "1"},         {"Morvex", "Background", "3"},
-        {"Krevin", "Mode", "easy"},      {"Krevin", "PadSpeed", "110"},
-        {"Krevin", "BallSpeed", "50"},   {"Krevin", "MusicOn", "1"},
-        {"Krevin", "FxOn", "1"},         {"Krevin", "Background", "3"},
-        {"Tamblo", "Mode", "easy"},      {"Tamblo", "TambloSpeed", "50"},
-        {"Tamblo", "GhostSpeed", "45"},  {"Tamblo", "MaxNumGhosts", "20"},
-        {"Tamblo", "MusicOn", "1"},      {"Tamblo", "FxOn", "1"},
-        {"Lupido", "Mode", "easy"},      {"Lupido", "MusicOn", "1"},
-        {"Lupido", "FxOn", "1"},         {"Zentar", "Mode", "easy"},
-        {"Zentar", "ShipSpeed", "50"},   {"Zentar", "AliensSpeed", "45"},
-        {"Zentar", "MusicOn", "1"},      {"Zentar", "FxOn", "1"},
-        {"Zentar", "Background", "3"},   {"Quadrel", "Mode", "easy"},
-        {"Quadrel", "MoveSpeed", "500"}, {"Quadrel", "FallSpeed", "40"},
-        {"Quadrel", "MusicOn", "1"},     {"Quadrel", "FxOn", "1"},
+        {"Menu", "OneButton", "0", Kind::Boolean},
+        {"Menu", "MusicOn", "1", Kind::Boolean},
+        {"Menu", "FxOn", "1", Kind::Boolean},
+        {"Menu", "HighScore", "0", Kind::Boolean},
+        {"Menu", "PauseOnStop", "0", Kind::Boolean},
+        {"Morvex", "Mode", "easy", Kind::Mode},
+        {"Morvex", "ShipSpeed", "50", Kind::Number},
+        {"Morvex", "RotateSpeed", "2", Kind::Number},
+        {"Morvex", "RockSpeed", "50", Kind::Number},
+        {"Morvex", "MusicOn", "1", Kind::Boolean},
+        {"Morvex", "FxOn", "1", Kind::Boolean},
+        {"Morvex", "Background", "3", Kind::Number},
+        {"Krevin", "Mode", "easy", Kind::Mode},
+        {"Krevin", "PadSpeed", "110", Kind::Number},
+        {"Krevin", "BallSpeed", "50", Kind::Number},
+        {"Krevin", "MusicOn", "1", Kind::Boolean},
+        {"Krevin", "FxOn", "1", Kind::Boolean},
+        {"Krevin", "Background", "3", Kind::Number},
+        {"Tamblo", "Mode", "easy", Kind::Mode},
+        {"Tamblo", "TambloSpeed", "50", Kind::Number},
+        {"Tamblo", "GhostSpeed", "45", Kind::Number},
+        {"Tamblo", "MaxNumGhosts", "20", Kind::Number},
+        {"Tamblo", "MusicOn", "1", Kind::Boolean},
+        {"Tamblo", "FxOn", "1", Kind::Boolean},
+        {"Lupido", "Mode", "easy", Kind::Mode},
+        {"Lupido", "MusicOn", "1", Kind::Boolean},
+        {"Lupido", "FxOn", "1", Kind::Boolean},
+        {"Zentar", "Mode", "easy", Kind::Mode},
+        {"Zentar", "ShipSpeed", "50", Kind::Number},
+        {"Zentar", "AliensSpeed", "45", Kind::Number},
+        {"Zentar", "MusicOn", "1", Kind::Boolean},
+        {"Zentar", "FxOn", "1", Kind::Boolean},
+        {"Zentar", "Background", "3", Kind::Number},
+        {"Quadrel", "Mode", "easy", Kind::Mode},
+        {"Quadrel", "MoveSpeed", "500", Kind::Number},
+        {"Quadrel", "FallSpeed", "40", Kind::Number},
+        {"Quadrel", "MusicOn", "1", Kind::Boolean},
+        {"Quadrel", "FxOn", "1", Kind::Boolean},
     }};
     return entries;
 }
@@ -85,16 +105,44 @@ std::optional<Values> Read(platform::ListReader& reader)
     return values;
 }
 
-void Store(const Values& values)
+namespace {
+
+bool Convertible(const Values& values)
 {
     for (std::size_t line = 0; line < ValueCount; ++line) {
-        const Entry& entry = Entries()[line];
         const std::string& value = values[line];
-        if (entry.key == "Mode" && value != "easy" && value != "normal") {
-            continue;
+        bool converts = false;
+        switch (Entries()[line].kind) {
+        case Kind::Boolean:
+            converts = platform::ParseBoolean(value).has_value();
+            break;
+        case Kind::Number:
+            converts = platform::ParseInt16(value).has_value();
+            break;
+        case Kind::Mode:
+            converts = value == "easy" || value == "normal";
+            break;
         }
-        platform::SaveSetting(Common::AppName, entry.section, entry.key, value);
+        if (!converts) {
+            return false;
+        }
     }
+    return true;
+}
+
+} // namespace
+
+bool Store(const Values& values)
+{
+    if (!Convertible(values)) {
+        return false;
+    }
+    platform::SettingsBatch batch;
+    for (std::size_t line = 0; line < ValueCount; ++line) {
+        const Entry& entry = Entries()[line];
+        platform::SaveSetting(Common::AppName, entry.section, entry.key, values[line]);
+    }
+    return true;
 }
 
 } // namespace OptionSetFile

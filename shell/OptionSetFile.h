@@ -15,10 +15,15 @@ class ListWriter;
 
 namespace OptionSetFile {
 
+// What a key holds, and so what an imported value must convert to: a Boolean ("True", "False" or
+// a number), a 16-bit integer, or the mode "easy" or "normal".
+enum class Kind { Boolean, Number, Mode };
+
 struct Entry {
     std::string_view section;
     std::string_view key;
     std::string_view fallback; // written when the key is absent
+    Kind kind;
 };
 
 inline constexpr std::size_t ValueCount = 38;
@@ -41,8 +46,9 @@ bool Write(std::string_view path);
 std::optional<Values> Read(std::string_view path);
 std::optional<Values> Read(platform::ListReader& reader);
 
-// Stores the values under their keys as they are, except that a "Mode" other than "easy" or
-// "normal" leaves that key as it was.
-void Store(const Values& values);
+// Stores the values under their keys as they are, in one write, when every value converts to what
+// its key holds; otherwise stores nothing and gives false. (A failed write is reported as every
+// failed save is, and the values hold for the run.)
+bool Store(const Values& values);
 
 } // namespace OptionSetFile

@@ -13,8 +13,8 @@
 
 namespace {
 
-constexpr std::int32_t OuterWidth = 340;
-constexpr std::int32_t OuterHeight = 420;
+constexpr std::int32_t ClientWidth = 340;
+constexpr std::int32_t ClientHeight = 420;
 constexpr std::int32_t Margin = 20;
 constexpr std::int32_t Swatch = 60;
 constexpr std::int32_t ScrollLeft = Margin + Swatch + Margin;
@@ -86,14 +86,11 @@ void ColorDialog::PlaceControls()
     OkSprite.X = BlueScroll.Left() + BlueScroll.Width() - OkSprite.width;
     OkSprite.Y = CancelSprite.Y;
 
-    // The window is 340 x 420 outside, unless the buttons would not fit: then it grows to hold
-    // them with the same margin below.
-    const std::int32_t clientWidth = OuterWidth - 2 * platform::FrameWidth;
-    const std::int32_t clientHeight =
-        OuterHeight - 2 * platform::FrameWidth - platform::CaptionHeight;
+    // The client area is 340 x 420, as the options dialog it opens over; it grows only if button
+    // pictures taller than ours would reach past its bottom.
     const std::int32_t buttonsBottom = platform::CLng(
         std::max(CancelSprite.Y + CancelSprite.Height, OkSprite.Y + OkSprite.Height));
-    SetClientSize(clientWidth, std::max(clientHeight, buttonsBottom + Margin));
+    SetClientSize(ClientWidth, std::max(ClientHeight, buttonsBottom));
 
     // Drawn once: the back buffer keeps them.
     CancelSprite.DrawTransp(*this);
@@ -135,6 +132,7 @@ void ColorDialog::Form_MouseDown(std::int16_t, std::int16_t, float x, float y)
         return;
     }
     if (OkSprite.IsUnder(xPt, yPt)) {
+        const platform::SettingsBatch batch;
         platform::SaveSetting("Vandrel", gameName, "Red", std::to_string(RedScroll.Value()));
         platform::SaveSetting("Vandrel", gameName, "Green", std::to_string(GreenScroll.Value()));
         platform::SaveSetting("Vandrel", gameName, "Blue", std::to_string(BlueScroll.Value()));

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <limits>
 
+#include "tools/DrawingLines.h"
+
 namespace zentar {
 
 namespace {
@@ -107,28 +109,17 @@ std::optional<FormationDrawing> ReadFormationDrawing(std::string_view text, std:
 {
     Settings settings;
     std::vector<std::string_view> rows;
-    std::size_t lineNumber = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        if (line.empty() || line.front() == '#') {
-            continue;
-        }
-        const auto where = "line " + std::to_string(lineNumber) + ": ";
-        if (line.front() == '|') {
-            if (line.size() < 2 || line.back() != '|') {
+    for (const DrawingLine& line : DrawingLines(text)) {
+        const auto where = "line " + std::to_string(line.number) + ": ";
+        if (line.text.front() == '|') {
+            if (line.text.size() < 2 || line.text.back() != '|') {
                 error = where + "a row ends with a bar";
                 return std::nullopt;
             }
-            rows.push_back(line.substr(1, line.size() - 2));
+            rows.push_back(line.text.substr(1, line.text.size() - 2));
             continue;
         }
-        if (!ReadSetting(line, settings, error)) {
+        if (!ReadSetting(line.text, settings, error)) {
             error = where + error;
             return std::nullopt;
         }

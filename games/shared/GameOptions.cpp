@@ -177,7 +177,11 @@ void GameOptions::Form_MouseDown(std::int16_t, std::int16_t, float x, float y)
         Common::gOptionsOk = false;
         Unload();
     } else if (OkSprite.IsUnder(px, py)) {
-        SaveSettings();
+        {
+            // Every key of the dialog in one write: a kill leaves all old or all new.
+            const platform::SettingsBatch batch;
+            SaveSettings();
+        }
         Common::gOptionsOk = true;
         Unload();
     }

@@ -14,6 +14,17 @@ std::string LevelPath(std::string_view game, std::string_view mode, std::int16_t
            ".map";
 }
 
+bool Load(std::string_view path, const std::function<bool(platform::ListReader&)>& read)
+{
+    platform::ListReader reader;
+    if (!reader.Open(path)) {
+        return false;
+    }
+    const bool complete = read(reader);
+    reader.Close();
+    return complete;
+}
+
 bool Save(std::string_view path, const std::function<void(platform::ListWriter&)>& write)
 {
     platform::ListWriter writer;

@@ -14,6 +14,9 @@ namespace MapFile {
 // "Maps\<game>\<mode>\<level>.map", the level in decimal.
 std::string LevelPath(std::string_view game, std::string_view mode, std::int16_t level);
 
+// Opens a map file and reads it with read; false when it cannot be opened or read fails. The file
+// is closed on every path.
+bool Load(std::string_view path, const std::function<bool(platform::ListReader&)>& read);
 // Writes a map file with write, whole or not at all; false when it could not be written (the
 // writer names the failure on standard error).
 bool Save(std::string_view path, const std::function<void(platform::ListWriter&)>& write);

@@ -49,13 +49,7 @@ void BuildGrid()
 
 bool LoadMap(std::string_view path)
 {
-    platform::ListReader reader;
-    if (!reader.Open(path)) {
-        return false;
-    }
-    const bool read = ReadMap(reader);
-    reader.Close();
-    return read;
+    return MapFile::Load(path, ReadMap);
 }
 
 bool ReadMap(platform::ListReader& reader)

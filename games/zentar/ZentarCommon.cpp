@@ -92,13 +92,7 @@ void ClearMap()
 bool LoadMap(std::string_view path)
 {
     ClearMap();
-    platform::ListReader reader;
-    if (!reader.Open(path)) {
-        return false;
-    }
-    const bool complete = ReadRecords(reader);
-    reader.Close();
-    return complete;
+    return MapFile::Load(path, ReadRecords);
 }
 
 bool SaveMap(std::string_view path)

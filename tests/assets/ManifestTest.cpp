@@ -9,6 +9,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "games/tamblo/TambloTiles.h"
@@ -94,6 +95,10 @@ std::vector<PictureEntry> Pictures()
         {"Gfx\\Zentar\\Backgrounds\\simpleBg1.gif", 800, 600, Key::None},
         {"Gfx\\Zentar\\shipSpeedImage.gif", 62, 62, Key::None},
         {"Gfx\\Zentar\\alienSpeedImage.gif", 62, 62, Key::None},
+        {"Gfx\\Krevin\\topBorder.gif", 800, 20, Key::None},
+        {"Gfx\\Krevin\\sideBorder.gif", 20, 480, Key::None},
+        {"Gfx\\Krevin\\PadSpeedImage.gif", 62, 62, Key::None},
+        {"Gfx\\Krevin\\BallSpeedImage.gif", 62, 62, Key::None},
     };
     for (const char* game :
          {"tambloIcon", "zentarIcon", "lupidoIcon", "krevinIcon", "morvexIcon", "quadrelIcon"}) {
@@ -159,6 +164,24 @@ std::vector<PictureEntry> Pictures()
     list.push_back({"Gfx\\Lupido\\bush.gif", 48, 40, Key::Corner});
     for (int i = 0; i < 4; ++i) {
         list.push_back({"Gfx\\Zentar\\optionbg" + std::to_string(i) + ".gif", 60, 60, Key::None});
+    }
+    // Krevin: the pad (also the life icon) and the ball by mode, bricks of the mode's size.
+    for (const auto& [mode, padWidth, padHeight, ball, brickWidth, brickHeight] :
+         {std::tuple<std::string, int, int, int, int, int>{"easy", 100, 20, 16, 60, 30},
+          {"normal", 80, 16, 12, 40, 20}}) {
+        list.push_back({"Gfx\\Krevin\\" + mode + "\\pad.gif", padWidth, padHeight, Key::Corner});
+        list.push_back({"Gfx\\Krevin\\" + mode + "\\ball.gif", ball, ball, Key::Corner});
+        for (int type = 0; type <= 10; ++type) {
+            list.push_back({"Gfx\\Krevin\\" + mode + "\\brick" + std::to_string(type) + ".gif",
+                            brickWidth, brickHeight, Key::None});
+        }
+    }
+    for (int i = 0; i < 3; ++i) {
+        list.push_back({"Gfx\\Krevin\\flame" + std::to_string(i) + ".gif", 40, 40, Key::Corner});
+        list.push_back({"Gfx\\Krevin\\simpleBg" + std::to_string(i) + ".gif", 800, 600, Key::None});
+    }
+    for (int i = 0; i < 4; ++i) {
+        list.push_back({"Gfx\\Krevin\\optionbg" + std::to_string(i) + ".gif", 60, 60, Key::None});
     }
     return list;
 }
@@ -377,6 +400,13 @@ const std::vector<SoundEntry> Sounds = {
     {"Sfx\\Zentar\\shipMove.wav", 1, 800},
     {"Sfx\\Zentar\\lostGame.wav", 1, 4000},
     {"Sfx\\Zentar\\lostLife.wav", 1000, 1500},
+    {"Sfx\\Krevin\\bouncepad.wav", 1, 150},
+    {"Sfx\\Krevin\\bouncewall.wav", 1, 150},
+    {"Sfx\\Krevin\\bouncebrick.wav", 1, 150},
+    {"Sfx\\Krevin\\move.wav", 1, 800},
+    {"Sfx\\Krevin\\flyaway.wav", 1, 3000},
+    {"Sfx\\Krevin\\lostgame.wav", 1, 4000},
+    {"Sfx\\Krevin\\lostball.wav", 300, 1000},
     {"Sfx\\Lupido\\move.wav", 1, 500},
     {"Sfx\\Lupido\\rotate.wav", 1, 500},
     {"Sfx\\Lupido\\home.wav", 1000, 6500},

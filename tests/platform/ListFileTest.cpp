@@ -7,6 +7,7 @@
 #include <fstream>
 #include <limits>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/ListFile.h"
@@ -164,6 +165,15 @@ TEST_F(ListFileTest, OpensFilesByCaseInsensitivePathsAndFailsCleanly)
     EXPECT_FALSE(reader.Open("huge.map"));
     EXPECT_EQ(::testing::internal::GetCapturedStderr().rfind("vandrel: ", 0), 0U);
     EXPECT_FALSE(reader.Input(tile));
+
+    // A FIFO in place of a map is refused at once instead of waiting for a writer (the alarm ends
+    // the test if it waits).
+    ASSERT_EQ(::mkfifo((root_ / "Maps" / "Tamblo" / "easy" / "3.map").c_str(), 0600), 0);
+    ::alarm(10);
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(reader.Open("Maps\Tamblo\easy\3.map"));
+    ::testing::internal::GetCapturedStderr();
+    ::alarm(0);
 }
 
 TEST_F(ListFileTest, WritesQuotedLinesAndRecordsThatReadBack)

@@ -190,11 +190,16 @@ TEST_F(MediaTest, FailuresAnswerCodesWithTexts)
     MediaContext media;
     ASSERT_EQ(Send(media, "open Sfx\\click.wav alias click"), "");
     testsupport::WriteFile(folder_ / "Video" / "intro.avi", testsupport::WaveFile(8000, 1, 8, 10));
+    // A sound stretched to 50 GB (sparse: no disk used) is refused like a missing one, unread.
+    testsupport::WriteFile(folder_ / "Sfx" / "huge.wav", testsupport::WaveFile(8000, 1, 8, 10));
+    fs::resize_file(folder_ / "Sfx" / "huge.wav", std::uintmax_t{50} << 30);
+    ::testing::internal::CaptureStderr();
     const struct {
         const char* command;
         std::uint32_t error;
     } cases[] = {
         {"open Sfx\\missing.wav alias m type Waveaudio", platform::MCIERR_FILE_NOT_FOUND},
+        {"open Sfx\\huge.wav alias h type Waveaudio", platform::MCIERR_FILE_NOT_FOUND},
         {"open Video\\intro.avi alias v type AviVideo", platform::MCIERR_CANNOT_LOAD_DRIVER},
         {"open Music\\Tune.mid alias t type Waveaudio", platform::MCIERR_INVALID_FILE},
         {"open Sfx\\click.wav alias c type Cdaudio", platform::MCIERR_INVALID_DEVICE_NAME},
@@ -210,6 +215,7 @@ TEST_F(MediaTest, FailuresAnswerCodesWithTexts)
         EXPECT_TRUE(platform::mciGetErrorStringA(c.error, &text)) << c.command;
         EXPECT_FALSE(text.empty()) << c.command;
     }
+    EXPECT_EQ(::testing::internal::GetCapturedStderr().rfind("vandrel: ", 0), 0U);
     std::string text = "old";
     EXPECT_FALSE(platform::mciGetErrorStringA(12345, &text));
     EXPECT_EQ(text, "");

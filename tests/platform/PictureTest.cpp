@@ -1,15 +1,20 @@
-// Pictures: each file format loads into 32-bit pixels; bitmaps save as 24-bit BMP files atomically.
+// Pictures: each file format loads into 32-bit pixels, a header declaring a huge picture is refused
+// before decoding; bitmaps save as 24-bit BMP files atomically.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "platform/Picture.h"
+#include "platform/PictureHeader.h"
 
 namespace {
 
@@ -258,6 +263,75 @@ TEST_F(PictureTest, PictureHandleSelectsIntoAContext)
     EXPECT_EQ(GetPixel(dc, 4, 0), ClrInvalid);
     DeleteDC(dc);
     EXPECT_TRUE(DeleteObject(picture));
+}
+
+// The bytes with a little-endian 16-bit value put at an offset.
+std::vector<std::uint8_t> With16(std::vector<std::uint8_t> bytes, std::size_t at,
+                                 std::uint16_t value, bool bigEndian = false)
+{
+    bytes.at(at) = static_cast<std::uint8_t>(bigEndian ? value >> 8 : value);
+    bytes.at(at + 1) = static_cast<std::uint8_t>(bigEndian ? value : value >> 8);
+    return bytes;
+}
+
+TEST_F(PictureTest, HeadersGiveTheLargestSizeTheDecoderCouldMake)
+{
+    const std::vector<std::uint8_t> jpeg = BlackWhiteJpeg();
+    std::vector<std::uint8_t> bmp(54, 0);
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    bmp[14] = 40;
+    const auto bmpSized = [&](std::uint32_t width, std::uint32_t height) {
+        auto bytes = bmp;
+        for (int i = 0; i < 4; ++i) {
+            bytes[18 + i] = static_cast<std::uint8_t>(width >> (8 * i));
+            bytes[22 + i] = static_cast<std::uint8_t>(height >> (8 * i));
+        }
+        return bytes;
+    };
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        std::optional<std::pair<std::int64_t, std::int64_t>> size;
+    } cases[] = {
+        {"gif", TransparentGif, std::pair{4, 2}},
+        {"gif screen", With16(TransparentGif, 6, 300), std::pair{300, 2}},
+        {"gif image past its screen", With16(TransparentGif, 40, 9000), std::nullopt},
+        {"gif without image", {TransparentGif.begin(), TransparentGif.begin() + 33}, std::nullopt},
+        {"jpeg", jpeg, std::pair{16, 8}},
+        {"jpeg frame", With16(jpeg, 76, 65535, true), std::pair{16, 65535}},
+        {"jpeg cut", {jpeg.begin(), jpeg.begin() + 76}, std::nullopt},
+        {"bmp top-down", bmpSized(7, 0xFFFFFFFB), std::pair{7, 5}},
+        {"icon", ClassicIcon(3, 2, std::vector<Color>(6)), std::pair{3, 4}},
+        {"png", {0x89, 'P', 'N', 'G', 13, 10, 26, 10}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const auto header = ReadPictureHeader(c.bytes);
+        ASSERT_EQ(header.has_value(), c.size.has_value()) << c.name;
+        if (header) {
+            EXPECT_EQ(std::pair(header->width, header->height), *c.size) << c.name;
+        }
+    }
+}
+
+TEST_F(PictureTest, AHugeDeclaredSizeOrAFifoIsRefusedAtOnce)
+{
+    // 65535 x 65535 in 35 bytes: decoding would take gigabytes.
+    const std::vector<std::uint8_t> hugeGif = {
+        'G',  'I', 'F', '8', '9', 'a', 0xff, 0xff, 0xff, 0xff, 0x80, 0, 0, 0,    0, 0, 0xff, 0xff,
+        0xff, ',', 0,   0,   0,   0,   0xff, 0xff, 0xff, 0xff, 0,    2, 2, 0x44, 1, 0, ';'};
+    const std::vector<std::uint8_t> wideIcon =
+        With16(ClassicIcon(3, 2, std::vector<Color>(6)), 26, 8193);
+    ASSERT_EQ(::mkfifo((folder_ / "fifo.gif").c_str(), 0600), 0);
+    ::alarm(10); // the time limit: a FIFO must not be waited for, nor a huge picture decoded
+    for (const auto& [name, bytes] :
+         {std::pair{"huge.gif", hugeGif}, std::pair{"wide.ico", wideIcon}}) {
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(LoadPicture(Write(name, bytes)).has_value()) << name;
+        EXPECT_EQ(::testing::internal::GetCapturedStderr().rfind("vandrel: ", 0), 0U) << name;
+    }
+    EXPECT_FALSE(LoadPicture((folder_ / "fifo.gif").string()).has_value());
+    ::alarm(0);
 }
 
 } // namespace

@@ -4,11 +4,15 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/Settings.h"
@@ -220,6 +224,97 @@ TEST_F(SettingsTest, AnUnusableLocationIsReportedAndNothingBreaks)
     EXPECT_FALSE(platform::SaveSetting("Vandrel", "Menu", "MusicOn", "0"));
     ::testing::internal::GetCapturedStderr();
     EXPECT_TRUE(fs::is_directory(File() / "inside"));
+}
+
+TEST_F(SettingsTest, ABatchWritesItsKeysInOneWriteOrNotAtAll)
+{
+    ASSERT_TRUE(platform::SaveSetting("Vandrel", "Tamblo", "Highscore0", "10"));
+    const std::string before = ReadText(File());
+    {
+        platform::SettingsBatch batch;
+        EXPECT_TRUE(platform::SaveSetting("Vandrel", "Tamblo", "Highscore0", "70"));
+        {
+            platform::SettingsBatch inner; // joins the outer batch
+            EXPECT_TRUE(platform::SaveSetting("Vandrel", "Tamblo", "HighscoreName0", "Ana"));
+        }
+        EXPECT_EQ(platform::GetSetting("Vandrel", "Tamblo", "Highscore0"), "70");
+        EXPECT_EQ(ReadText(File()), before);
+        // Another program's change on disk meanwhile is kept beside the batch's.
+        WriteText(File(), before + "[Menu]\nFxOn=0\n");
+        EXPECT_EQ(platform::GetSetting("Vandrel", "Tamblo", "HighscoreName0"), "Ana");
+        EXPECT_TRUE(batch.Commit());
+    }
+    UseConfig(config_ / "copy"); // read what reached the disk afresh
+    WriteText(config_ / "copy" / "vandrel" / "vandrel.ini", ReadText(File()));
+    for (const auto& [key, value] :
+         {std::pair{"Highscore0", "70"}, std::pair{"HighscoreName0", "Ana"}}) {
+        EXPECT_EQ(platform::GetSetting("Vandrel", "Tamblo", key), value);
+    }
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "FxOn"), "0");
+
+    // A batch left by an exception writes nothing and forgets its values.
+    UseConfig(config_);
+    const std::string committed = ReadText(File());
+    try {
+        platform::SettingsBatch batch;
+        platform::SaveSetting("Vandrel", "Tamblo", "Highscore0", "99");
+        throw std::runtime_error("interrupted");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(ReadText(File()), committed);
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Tamblo", "Highscore0"), "70");
+}
+
+TEST_F(SettingsTest, AFileBeyond16MBReadsAsEmptyAndIsMovedAsideAtTheFirstSave)
+{
+    // Sparse: no disk is used, and nothing of it may be read.
+    constexpr std::uintmax_t Huge = std::uintmax_t{50} << 30;
+    WriteText(File(), "[Menu]\nMusicOn=0\n");
+    fs::resize_file(File(), Huge);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "MusicOn", "1"), "1");
+    EXPECT_TRUE(platform::SaveSetting("Vandrel", "Menu", "FxOn", "0"));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr().rfind("vandrel: ", 0), 0U);
+    EXPECT_EQ(fs::file_size(File().string() + ".bad"), Huge);
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "FxOn", "1"), "0");
+    EXPECT_LT(fs::file_size(File()), 1000U);
+}
+
+TEST_F(SettingsTest, AFifoInPlaceOfTheFileIsUnreadableAndNeverWaitedFor)
+{
+    fs::create_directories(File().parent_path());
+    ASSERT_EQ(::mkfifo(File().c_str(), 0600), 0);
+    ::alarm(10); // the time limit: opening a FIFO to read would wait for a writer
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "MusicOn", "1"), "1");
+    EXPECT_FALSE(platform::SaveSetting("Vandrel", "Menu", "MusicOn", "0"));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr().rfind("vandrel: ", 0), 0U);
+    ::alarm(0);
+    EXPECT_TRUE(fs::is_fifo(File()));
+}
+
+TEST_F(SettingsTest, ASaveRemovesTheTemporaryFilesOfKilledSavesOnly)
+{
+    ASSERT_TRUE(platform::SaveSetting("Vandrel", "Menu", "MusicOn", "1"));
+    const fs::path folder = File().parent_path();
+    const char* const stale[] = {".vandrel.ini.Ab12Cd", ".vandrel.ini.zzzzzz"};
+    const char* const kept[] = {".vandrel.ini.Ab12C", ".vandrel.ini.Ab12Cd.x", "vandrel.ini.Ab12Cd",
+                                ".other.ini.Ab12Cd", ".vandrel.ini.being1"};
+    for (const char* name : stale) {
+        WriteText(folder / name, "interrupted");
+    }
+    for (const char* name : kept) {
+        WriteText(folder / name, "not ours to remove");
+    }
+    // A save still being written by another process holds its lock.
+    const int writing = ::open((folder / ".vandrel.ini.being1").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(writing, LOCK_EX), 0);
+
+    ASSERT_TRUE(platform::SaveSetting("Vandrel", "Menu", "MusicOn", "0"));
+    ::close(writing);
+    std::set<std::string> expected(std::begin(kept), std::end(kept));
+    expected.insert("vandrel.ini");
+    EXPECT_EQ(FolderEntries(folder), expected);
 }
 
 } // namespace

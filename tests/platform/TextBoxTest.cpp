@@ -57,6 +57,17 @@ TEST_F(TextBoxTest, TypingAndTheEditingKeysWorkAtTheCaret)
         {"Mirel", {vbKeyHome, vbKeyRight, vbKeyEnd}, "!", "Mirel!"},
         {"ab", {vbKeyLeft, vbKeyLeft, vbKeyLeft, vbKeyRight}, "-", "a-b"},
         {"", {vbKeyReturn, vbKeyEscape, vbKeyTab}, "a b", "a b"},
+        // UTF-8: the caret and the editing keys move over whole characters.
+        {"",
+         {},
+         "Tester \u00DCn\u00EF \u0141 \U0001F600",
+         "Tester \u00DCn\u00EF \u0141 \U0001F600"},
+        {"Zo\u00EB", {vbKeyBack}, "", "Zo"},
+        {"\u00DCn\u00EF", {vbKeyHome, vbKeyDelete}, "", "n\u00EF"},
+        {"\u00E9\U0001F600",
+         {vbKeyLeft, vbKeyLeft, vbKeyRight},
+         "\u00DF",
+         "\u00E9\u00DF\U0001F600"},
     };
     for (const auto& c : cases) {
         NameBox.SetText(c.start);
@@ -77,6 +88,12 @@ TEST_F(TextBoxTest, MaxLengthLimitsTypingButNotTheText)
     headless::After(10).Type("Tobrik");
     RunFor(20);
     EXPECT_EQ(NameBox.Text(), "Tobr");
+    // Characters, not bytes: four of two, three and four bytes each.
+    NameBox.SetText("");
+    headless::After(10).Type("\u00DC\u20AC\U0001F600\u00EF\u00EF");
+    RunFor(20);
+    EXPECT_EQ(NameBox.Text(), "\u00DC\u20AC\U0001F600\u00EF");
+    EXPECT_EQ(NameBox.SelStart(), 4);
     NameBox.SetText("Tobrik");
     EXPECT_EQ(NameBox.Text(), "Tobrik");
     headless::After(10).KeyPress(vbKeyBack);

@@ -200,4 +200,36 @@ TEST(TextTest, NumbersPrintWithALeadingBlankUnlessNegative)
     }
 }
 
+// The pixels a text leaves on paper, in a font of the high-score list.
+std::vector<std::uint32_t> Drawn(const std::string& text)
+{
+    const Hdc dc = PaperDc(80, 60);
+    SelectObject(dc, CreateFontHandle(FontSpec{"Comic Sans MS", 28, true}));
+    SetTextColor(dc, Red);
+    EXPECT_TRUE(TextOut(dc, 4, 4, text));
+    std::vector<std::uint32_t> pixels;
+    for (std::int32_t y = 0; y < 60; ++y) {
+        for (std::int32_t x = 0; x < 80; ++x) {
+            pixels.push_back(static_cast<std::uint32_t>(GetPixel(dc, x, y)));
+        }
+    }
+    DeleteDC(dc);
+    return pixels;
+}
+
+TEST(TextTest, TextIsUtf8AndEveryCharacterShowsAGlyphRatherThanABox)
+{
+    // A character no font has shows the font's empty box.
+    const auto box = Drawn("\U0010FFFD");
+    const auto blank = Drawn("");
+    for (const char* text : {"\u00DC", "\u00EF", "\u0141", "\u0416", "\uFFFD"}) {
+        const auto drawn = Drawn(text);
+        EXPECT_NE(drawn, box) << text;
+        EXPECT_NE(drawn, blank) << text;
+    }
+    // A byte that is no UTF-8 (a Latin-1 name stored earlier) shows the replacement character.
+    EXPECT_EQ(Drawn("\xFC"), Drawn("\uFFFD"));
+    EXPECT_EQ(Drawn("Ab\xEF"), Drawn("Ab\uFFFD"));
+}
+
 } // namespace

@@ -136,14 +136,26 @@ TEST_F(HighScoreFormTest, EscAndTheCloseBoxLeaveWithoutStoringEvenWithANameTyped
     }
 }
 
-TEST_F(HighScoreFormTest, ANameIsCutToTwelveCharacters)
+TEST_F(HighScoreFormTest, ANameIsCutToTwelveCharactersAndKeptAsUtf8)
 {
-    Common::gScore = 1000;
-    platform::headless::After(10).Type("Maximiliane Rosenkranz");
-    platform::headless::After(20).KeyPress(platform::vbKeyReturn);
-    platform::headless::After(30).KeyPress(platform::vbKeyEscape);
-    form.Show(platform::vbModal);
-    EXPECT_EQ(Setting("Tamblo", "HighscoreName5"), "Maximiliane ");
+    const struct {
+        std::int32_t score; // the best so far, so that the name lands at index 5
+        const char* typed;
+        const char* stored;
+    } cases[] = {
+        {1000, "Maximiliane Rosenkranz", "Maximiliane "},
+        {2000, "Tester \u00DCn\u00EF \u0141ukasz", "Tester \u00DCn\u00EF \u0141"},
+    };
+    for (const auto& c : cases) {
+        Common::gScore = c.score;
+        platform::headless::After(10).Type(c.typed);
+        platform::headless::After(20).KeyPress(platform::vbKeyReturn);
+        platform::headless::After(30).KeyPress(platform::vbKeyEscape);
+        form.Show(platform::vbModal);
+        EXPECT_EQ(Setting("Tamblo", "HighscoreName5"), c.stored);
+        Common::LoadHighScores();
+        EXPECT_EQ(Common::gHighScoreNames[5], c.stored);
+    }
 }
 
 TEST_F(HighScoreFormTest, ResetAfterStoringWritesAndShowsTheDefaultTable)

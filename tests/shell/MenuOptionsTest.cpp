@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 
 #include "common/Common.h"
 #include "platform/Events.h"
@@ -38,7 +39,7 @@ protected:
     {
         ShellTest::SetUp();
         folder_ = fs::temp_directory_path() /
-                  ("vandrel-options-" +
+                  ("vandrel-options-" + std::to_string(::getpid()) + "-" +
                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
@@ -213,9 +214,15 @@ TEST_F(MenuOptionsTest, ExportThenImportOnAFreshStoreRoundTripsAll38Values)
 TEST_F(MenuOptionsTest, AnImportThatCannotReadAll38ValuesChangesNothingAndSaysSo)
 {
     std::ofstream(folder_ / "short.vdl", std::ios::binary) << "\"True\"\r\n\"0\"\r\n";
+    // 38 values of junk: none converts to what its key holds.
+    std::ofstream garbage(folder_ / "garbage.vdl", std::ios::binary);
+    for (int line = 0; line < 38; ++line) {
+        garbage << '"' << static_cast<char>(0x80 + line) << "\x01z\"\r\n";
+    }
+    garbage.close();
     Save("Menu", "OneButton", "False");
     dialog.Show();
-    for (const char* name : {"short.vdl", "missing.vdl"}) {
+    for (const char* name : {"short.vdl", "garbage.vdl", "missing.vdl"}) {
         const std::int64_t before = platform::headless::Elapsed();
         platform::headless::After(500).KeyPress(platform::vbKeyReturn); // the message box's OK
         dialog.ImportSettings((folder_ / name).string());

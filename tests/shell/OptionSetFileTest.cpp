@@ -1,5 +1,5 @@
 // Option set files: the 38 lines of a fresh store, a round trip onto another store, files that end
-// early or are missing, and the values that are not taken as they stand.
+// early or are missing, and values that do not convert, which keep the whole set out.
 #include "shell/OptionSetFile.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "tests/shell/ShellFixture.h"
 
@@ -41,7 +43,7 @@ protected:
     {
         ShellTest::SetUp();
         folder_ = fs::temp_directory_path() /
-                  ("vandrel-optionset-" +
+                  ("vandrel-optionset-" + std::to_string(::getpid()) + "-" +
                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
@@ -64,13 +66,25 @@ TEST_F(OptionSetFileTest, AFreshStoreWritesTheDefaultOfEveryLine)
     EXPECT_EQ(Setting("Menu", "OneButton"), "<absent>"); // writing a file stores nothing
 }
 
+// A value of each line that converts to what its key holds, and differs from line to line.
+std::string ValueOf(const OptionSetFile::Entry& entry, std::size_t line)
+{
+    switch (entry.kind) {
+    case OptionSetFile::Kind::Mode:
+        return line % 2 == 0 ? "normal" : "easy";
+    case OptionSetFile::Kind::Boolean:
+        return line % 2 == 0 ? "True" : " 0 ";
+    case OptionSetFile::Kind::Number:
+        break;
+    }
+    return std::to_string(100 + line) + ".0";
+}
+
 TEST_F(OptionSetFileTest, EveryValueRoundTripsOntoAnotherStoreAndKeysOutsideTheFileStay)
 {
     const auto& entries = OptionSetFile::Entries();
     for (std::size_t line = 0; line < entries.size(); ++line) {
-        const bool mode = entries[line].key == "Mode";
-        Save(entries[line].section, entries[line].key,
-             mode ? (line % 2 == 0 ? "normal" : "easy") : "v" + std::to_string(line) + ", x");
+        Save(entries[line].section, entries[line].key, ValueOf(entries[line], line));
     }
     ASSERT_TRUE(OptionSetFile::Write(File("all.vdl")));
 
@@ -80,11 +94,9 @@ TEST_F(OptionSetFileTest, EveryValueRoundTripsOntoAnotherStoreAndKeysOutsideTheF
     Save("Tamblo", "Highscore5", "999");
     const auto values = OptionSetFile::Read(File("all.vdl"));
     ASSERT_TRUE(values.has_value());
-    OptionSetFile::Store(*values);
+    EXPECT_TRUE(OptionSetFile::Store(*values));
     for (std::size_t line = 0; line < entries.size(); ++line) {
-        const bool mode = entries[line].key == "Mode";
-        EXPECT_EQ(Setting(entries[line].section, entries[line].key),
-                  mode ? (line % 2 == 0 ? "normal" : "easy") : "v" + std::to_string(line) + ", x")
+        EXPECT_EQ(Setting(entries[line].section, entries[line].key), ValueOf(entries[line], line))
             << "line " << line + 1;
     }
     EXPECT_EQ(Setting("Lupido", "CarSpeed"), "77");
@@ -98,27 +110,45 @@ TEST_F(OptionSetFileTest, FilesThatCannotGiveAll38ValuesGiveNothing)
     WriteFile("short.vdl", lines37);
     WriteFile("open-quote.vdl", lines37 + "\"1\r\n");
     WriteFile("empty.vdl", "");
-    for (const char* name : {"short.vdl", "open-quote.vdl", "empty.vdl", "missing.vdl"}) {
+    ASSERT_EQ(::mkfifo(File("fifo.vdl").c_str(), 0600), 0);
+    ::alarm(10); // the time limit: a FIFO must not be waited for
+    for (const char* name :
+         {"short.vdl", "open-quote.vdl", "empty.vdl", "missing.vdl", "fifo.vdl"}) {
+        ::testing::internal::CaptureStderr();
         EXPECT_FALSE(OptionSetFile::Read(File(name)).has_value()) << name;
+        ::testing::internal::GetCapturedStderr();
     }
+    ::alarm(0);
     EXPECT_FALSE(OptionSetFile::Read(folder_.string()).has_value()); // a folder
 }
 
-TEST_F(OptionSetFileTest, AModeOtherThanEasyOrNormalLeavesTheKeyAsItWas)
+TEST_F(OptionSetFileTest, OneValueThatDoesNotConvertToWhatItsKeyHoldsStoresNothing)
 {
-    Save("Tamblo", "Mode", "normal");
-    Save("Zentar", "Mode", "normal");
-    OptionSetFile::Values values;
-    values.fill("1");
-    values[18] = "hard"; // Tamblo
-    values[27] = "Easy"; // Zentar: the games compare exactly
-    values[33] = "easy"; // Quadrel
-    OptionSetFile::Store(values);
-    EXPECT_EQ(Setting("Tamblo", "Mode"), "normal");
-    EXPECT_EQ(Setting("Zentar", "Mode"), "normal");
-    EXPECT_EQ(Setting("Quadrel", "Mode"), "easy");
-    EXPECT_EQ(Setting("Morvex", "Mode"), "<absent>");
-    EXPECT_EQ(Setting("Tamblo", "GhostSpeed"), "1");
+    const struct {
+        std::size_t line; // from 1
+        const char* value;
+    } cases[] = {
+        {19, "hard"},         // Tamblo's mode
+        {28, "Easy"},         // Zentar's mode: the games compare exactly
+        {1, "yes"},           // OneButton: a Boolean is True, False or a number
+        {10, ""},             // Morvex's MusicOn
+        {7, "fast"},          // Morvex's ShipSpeed: a number
+        {35, "40000"},        // Quadrel's MoveSpeed: beyond 16 bits
+        {33, "0x3"},          // Zentar's Background: no hexadecimal
+        {22, "\x01\xFF\x7F"}, // binary junk
+    };
+    const auto& entries = OptionSetFile::Entries();
+    for (const auto& c : cases) {
+        Save("Tamblo", "Mode", "normal");
+        OptionSetFile::Values values;
+        for (std::size_t line = 0; line < entries.size(); ++line) {
+            values[line] = ValueOf(entries[line], line);
+        }
+        values[c.line - 1] = c.value;
+        EXPECT_FALSE(OptionSetFile::Store(values)) << c.line;
+        EXPECT_EQ(Setting("Tamblo", "Mode"), "normal") << c.line;
+        EXPECT_EQ(Setting("Menu", "OneButton"), "<absent>") << c.line;
+    }
 }
 
 TEST_F(OptionSetFileTest, AQuoteInsideAValueIsWrittenAsAnApostrophe)

@@ -103,9 +103,9 @@ TEST_F(ColorDialogTest, ControlsLieWhereTheLayoutPutsThem)
 {
     Open({[&] {
         EXPECT_EQ(dialog_.Caption(), "Vandrel");
-        EXPECT_EQ(dialog_.Width(), 340);
-        // 420 high, grown so that the 60 px buttons at y 353 fit with 20 px below them.
-        EXPECT_EQ(dialog_.ScaleHeight(), 353 + 60 + 20);
+        // The client area of the games' options dialogs, the 60 px buttons at y 353 inside it.
+        EXPECT_EQ(dialog_.ScaleWidth(), 340);
+        EXPECT_EQ(dialog_.ScaleHeight(), 420);
         EXPECT_TRUE(dialog_.KeyPreview());
         struct Place {
             const platform::Control& control;

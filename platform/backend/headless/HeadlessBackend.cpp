@@ -9,6 +9,7 @@
 #include "platform/Backend.h"
 #include "platform/Clock.h"
 #include "platform/Headless.h"
+#include "platform/Utf8.h"
 #include "platform/WindowSystem.h"
 
 namespace platform::headless {
@@ -250,10 +251,8 @@ Script& Script::KeyPress(std::int16_t key)
 
 Script& Script::Type(std::string_view text)
 {
-    for (const char c : text) {
-        Active().Add(atMs_,
-                     Event{EventKind::Char,
-                           static_cast<std::int16_t>(static_cast<unsigned char>(c)), 0, 0, false});
+    for (const char16_t unit : utf8::Utf16Units(text)) {
+        Active().Add(atMs_, Event{EventKind::Char, static_cast<std::int16_t>(unit), 0, 0, false});
     }
     return *this;
 }

@@ -12,6 +12,7 @@
 #include "platform/Backend.h"
 #include "platform/Clock.h"
 #include "platform/Input.h"
+#include "platform/Utf8.h"
 #include "platform/backend/sdl/SdlKeys.h"
 
 namespace platform::backend {
@@ -30,33 +31,6 @@ DevMode Mode(std::uint32_t width, std::uint32_t height, std::uint32_t bits, std:
 {
     return DevMode{bits, width, height, hz,
                    DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY};
-}
-
-// Decodes UTF-8 text into the characters of the 8-bit character set; others are dropped.
-template <typename Emit> void ForEachCharacter(const char* text, Emit emit)
-{
-    const auto* p = reinterpret_cast<const unsigned char*>(text);
-    while (*p != 0) {
-        std::uint32_t code = *p;
-        std::int32_t extra = 0;
-        if (code >= 0xF0) {
-            code &= 0x07;
-            extra = 3;
-        } else if (code >= 0xE0) {
-            code &= 0x0F;
-            extra = 2;
-        } else if (code >= 0xC0) {
-            code &= 0x1F;
-            extra = 1;
-        }
-        ++p;
-        for (; extra > 0 && (*p & 0xC0) == 0x80; --extra, ++p) {
-            code = (code << 6) | (*p & 0x3F);
-        }
-        if (code >= 32 && code < 256 && code != 127) {
-            emit(static_cast<std::int16_t>(code));
-        }
-    }
 }
 
 class SdlBackend final : public Backend {
@@ -319,9 +293,13 @@ private:
             return;
         }
         case SDL_TEXTINPUT:
-            ForEachCharacter(event.text.text, [&queue](std::int16_t character) {
-                queue.Push(Event{EventKind::Char, character, 0, 0, false});
-            });
+            // Typed text is UTF-8; it reaches the handlers as UTF-16 code units.
+            for (const char16_t unit : utf8::Utf16Units(event.text.text)) {
+                if (unit >= 32 && unit != 127) {
+                    queue.Push(
+                        Event{EventKind::Char, static_cast<std::int16_t>(unit), 0, 0, false});
+                }
+            }
             return;
         case SDL_MOUSEMOTION:
             queue.Push(Event{EventKind::MouseMove, 0, event.motion.x, event.motion.y, false});
