@@ -7,6 +7,7 @@
 #include "assets/Compose.h"
 #include "assets/Lettering.h"
 #include "assets/Lupido.h"
+#include "assets/Quadrel.h"
 #include "assets/Random.h"
 #include "assets/Style.h"
 #include "assets/Tamblo.h"
@@ -198,13 +199,7 @@ Image QuadrelIcon()
         canvas.Fill(Rect(0, i * 25.0 - 0.5, 150, i * 25.0 + 0.5), 0x2E1E5A);
     }
     auto block = [&](int col, int row, Color colour) {
-        const Shape b =
-            Rect(col * 25.0 + 1.5, row * 25.0 + 1.5, col * 25.0 + 23.5, row * 25.0 + 23.5, 3);
-        canvas.Fill(Grow(b, 1), Ink);
-        canvas.Fill(b, LinearGradient({0, row * 25.0}, {0, row * 25.0 + 25}, Lighter(colour, 0.35),
-                                      colour));
-        canvas.Fill(Rect(col * 25.0 + 5, row * 25.0 + 5, col * 25.0 + 12, row * 25.0 + 8, 1.5),
-                    White, 0.5);
+        DrawBlock(canvas, {col * 25.0 + 1, row * 25.0 + 1}, 23, colour);
     };
     for (const auto& [col, row] : {std::pair{2, 0}, {1, 1}, {2, 1}, {3, 1}}) {
         block(col, row, 0xB07CFF);

@@ -18,6 +18,7 @@
 
 #include "games/krevin/KrevinForm.h"
 #include "games/lupido/LupidoForm.h"
+#include "games/quadrel/QuadrelForm.h"
 #include "games/shared/GameWindow.h"
 #include "games/tamblo/TambloForm.h"
 #include "games/zentar/ZentarForm.h"
@@ -164,9 +165,30 @@ BenchGame Krevin()
         });
 }
 
+// Quadrel in mode "normal": every eight frames the piece moves, turns or drops, in a fixed
+// round; a waiting level or new game is started again at once.
+BenchGame Quadrel()
+{
+    QuadrelForm& form = TheQuadrelForm();
+    return GameEntry("Quadrel", form, "Quadrel",
+                     {{"Mode", "normal"},
+                      {"FallSpeed", "80"},
+                      {"MoveSpeed", "500"},
+                      {"FxOn", "1"},
+                      {"MusicOn", "1"}},
+                     [&form](int frame) {
+                         const std::int16_t keys[] = {platform::vbKeyLeft, platform::vbKeyUp,
+                                                      platform::vbKeyRight, platform::vbKeyRight,
+                                                      platform::vbKeyDown};
+                         if (form.GameMode == quadrel::GameMode::Waiting || frame % 8 == 0) {
+                             platform::headless::After(0).KeyPress(keys[frame / 8 % 5]);
+                         }
+                     });
+}
+
 std::vector<BenchGame> Games()
 {
-    return {Tamblo(), Zentar(), Lupido(), Krevin()};
+    return {Tamblo(), Zentar(), Lupido(), Krevin(), Quadrel()};
 }
 
 double Percentile(std::vector<double> values, double fraction)

@@ -61,7 +61,8 @@ void OnIdle(std::function<void()> hook);
 // The screen as composed now, and one of its pixels (-1 outside).
 const Bitmap& Screen();
 Color ScreenPixel(std::int32_t x, std::int32_t y);
-// Presents so far, and those of them asked for by a window's Refresh.
+// Presents that showed a changed picture so far, and the presents asked for by a window's Refresh
+// (changed or not).
 std::int32_t PresentCount();
 std::int32_t RefreshCount();
 // What the screen window shows: title, whether an icon is set, pointer shape and full screen.

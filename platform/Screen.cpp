@@ -1,6 +1,7 @@
 // The screen: every visible form composed into one 800 x 600 picture, framed when smaller than the
 // screen; which form takes input; the screen window's title, icon and pointer shape.
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -53,6 +54,7 @@ private:
 struct ScreenState {
     Canvas screen;
     Canvas scratch; // a framed form's client area with its controls painted over it
+    Bitmap shown;   // the picture last presented; empty when the backend has shown none yet
     std::string title = "\x01";
     std::string iconPath = "\x01";
 };
@@ -222,16 +224,43 @@ const Bitmap& ComposeScreen()
     return *SelectedBitmap(screen);
 }
 
+namespace {
+
+// The rows of the picture that differ from the one last presented, which is brought up to date;
+// empty when none differ.
+Rect TakeChangedRows(const Bitmap& screen)
+{
+    Bitmap& shown = State().shown;
+    if (shown.width != screen.width || shown.height != screen.height) {
+        shown = screen;
+        return {0, 0, screen.width, screen.height};
+    }
+    const std::size_t rowBytes = static_cast<std::size_t>(screen.width) * sizeof(std::uint32_t);
+    const auto same = [&](std::int32_t y) {
+        return std::memcmp(screen.Row(y), shown.Row(y), rowBytes) == 0;
+    };
+    std::int32_t top = 0;
+    while (top < screen.height && same(top)) {
+        ++top;
+    }
+    if (top == screen.height) {
+        return {};
+    }
+    std::int32_t bottom = screen.height;
+    while (same(bottom - 1)) {
+        --bottom;
+    }
+    std::memcpy(shown.Row(top), screen.Row(top), rowBytes * static_cast<std::size_t>(bottom - top));
+    return {0, top, screen.width, bottom};
+}
+
+} // namespace
+
 void PresentScreen(bool fromRefresh)
 {
-    backend::Backend& backend = backend::Current();
     System().screenDirty = false;
-    if (backend.WantsPicture()) {
-        backend.Present(ComposeScreen(), fromRefresh);
-    } else {
-        static const Bitmap none;
-        backend.Present(none, fromRefresh);
-    }
+    const Bitmap& screen = ComposeScreen();
+    backend::Current().Present(screen, TakeChangedRows(screen), fromRefresh);
 }
 
 void PresentIfDirty()
@@ -282,6 +311,7 @@ void ResetScreenWindow()
 {
     State().title = "\x01";
     State().iconPath = "\x01";
+    State().shown = Bitmap();
 }
 
 } // namespace platform::detail

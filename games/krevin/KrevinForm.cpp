@@ -48,16 +48,11 @@ void KrevinForm::LoadGame()
 void KrevinForm::ReadSettings()
 {
     SetFont({"Comic Sans MS", 28, true});
-    Common::gGameName = Section;
-    MusicOn = GameSettings::ReadBoolean(Section, "MusicOn", true);
-    FxOn = GameSettings::ReadBoolean(Section, "FxOn", true);
+    ReadSharedSettings(Section);
     PadSpeed = GameSettings::ReadSpeed(Section, "PadSpeed", 110);
     StartBallSpeed = GameSettings::ReadSpeed(Section, "BallSpeed", 50);
     BackgroundChoice = GameSettings::ReadInteger(Section, "Background", 3);
     Common::gOneButton = GameSettings::ReadBoolean(GameSettings::Menu, "OneButton", false);
-    HighScoreOn = GameSettings::ReadBoolean(GameSettings::Menu, "HighScore", false);
-    Common::gMode = GameSettings::ReadMode(Section);
-    Common::gPauseOnStop = GameSettings::ReadBoolean(GameSettings::Menu, "PauseOnStop", false);
 }
 
 void KrevinForm::LoadGraphics()
@@ -140,7 +135,7 @@ void KrevinForm::ResetTimers()
     Curtain.Update(SpriteClass::RestartClock);
 }
 
-void KrevinForm::StartNewGame()
+void KrevinForm::StartNewGame(bool)
 {
     InitLevel(true, true);
 }

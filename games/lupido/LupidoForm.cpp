@@ -49,21 +49,16 @@ void LupidoForm::LoadGame()
     OpenSounds();
 }
 
-void LupidoForm::StartNewGame()
+void LupidoForm::StartNewGame(bool)
 {
     InitLevel(true, true);
 }
 
 void LupidoForm::ReadSettings()
 {
-    Common::gGameName = Section;
-    MusicOn = GameSettings::ReadBoolean(Section, "MusicOn", true);
-    FxOn = GameSettings::ReadBoolean(Section, "FxOn", true);
-    Common::gMode = GameSettings::ReadMode(Section);
+    ReadSharedSettings(Section);
     Common::gOneButton = GameSettings::ReadBoolean(GameSettings::Menu, "OneButton", false);
     CarSpeed = GameSettings::ReadInteger(Section, "CarSpeed", 40);
-    HighScoreOn = GameSettings::ReadBoolean(GameSettings::Menu, "HighScore", false);
-    Common::gPauseOnStop = GameSettings::ReadBoolean(GameSettings::Menu, "PauseOnStop", false);
     AutoTurnInterval = 1500;
 }
 

@@ -112,7 +112,7 @@ public:
 
 protected:
     void LoadGame() override;
-    void StartNewGame() override;
+    void StartNewGame(bool loading) override;
     platform::Form& OptionsDialog() override;
     void ApplyOptions() override;
     void ClearHeldInput() override;

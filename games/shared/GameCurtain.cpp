@@ -38,7 +38,7 @@ void GameWindow::FallCurtain(SpriteClass& curtain, MMedia& lostGameSound, std::i
     platform::Sleep(holdMs);
     curtain.visible = false;
     ShowHighScoreIfQualifies();
-    StartNewGame();
+    StartNewGame(false);
     // The hold and the high-score window pass for nothing.
     ResetTimers();
     RestartTimeBase();

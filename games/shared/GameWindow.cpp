@@ -3,6 +3,7 @@
 #include "games/shared/GameWindow.h"
 
 #include "common/Common.h"
+#include "games/shared/GameSettings.h"
 #include "games/shared/MapFile.h"
 #include "platform/Events.h"
 #include "platform/Input.h"
@@ -39,9 +40,19 @@ void GameWindow::Form_Load()
     }
     // Without a readable level 1 this sets QuitGame, and the loop then ends before its first pass:
     // leaving from here would close the launcher that is still showing this window.
-    StartNewGame();
+    StartNewGame(true);
     startLoopTimer.SetEnabled(true);
     SetMousePointer(platform::MousePointer::Default);
+}
+
+void GameWindow::ReadSharedSettings(std::string_view section)
+{
+    Common::gGameName = section;
+    Common::gMode = GameSettings::ReadMode(section);
+    MusicOn = GameSettings::ReadBoolean(section, "MusicOn", true);
+    FxOn = GameSettings::ReadBoolean(section, "FxOn", true);
+    HighScoreOn = GameSettings::ReadBoolean(GameSettings::Menu, "HighScore", false);
+    Common::gPauseOnStop = GameSettings::ReadBoolean(GameSettings::Menu, "PauseOnStop", false);
 }
 
 void GameWindow::BeginLoad()

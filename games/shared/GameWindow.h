@@ -70,9 +70,12 @@ protected:
 
     // The game's part of loading: its settings, pictures and sounds, in its own order.
     virtual void LoadGame() = 0;
-    // A new game at level 1 (InitLevel with a new game and its map): on loading and after the
-    // curtain.
-    virtual void StartNewGame() = 0;
+    // The settings every game reads alike: its name for the high-score table, "Mode", "MusicOn"
+    // and "FxOn" of its own section, "HighScore" and "PauseOnStop" of the launcher's.
+    void ReadSharedSettings(std::string_view section);
+    // A new game at level 1 (InitLevel with a new game and its map): on loading (loading true)
+    // and after the curtain (false), which a game may set up differently.
+    virtual void StartNewGame(bool loading) = 0;
     // The game's options dialog.
     virtual platform::Form& OptionsDialog() = 0;
     // After the options dialog's OK, once the settings are read and the music set: reloads what the

@@ -44,7 +44,7 @@ void TambloForm::LoadGame()
     NextTurnTime = GameUtil::GetTickMs();
 }
 
-void TambloForm::StartNewGame()
+void TambloForm::StartNewGame(bool)
 {
     InitLevel(true, true);
 }
@@ -53,16 +53,11 @@ void TambloForm::ReadSettings()
 {
     SetBackColor(platform::Rgb(255, 255, 255));
     SetFont({"Comic Sans MS", 28, true});
-    Common::gGameName = Section;
-    MusicOn = GameSettings::ReadBoolean(Section, "MusicOn", true);
-    FxOn = GameSettings::ReadBoolean(Section, "FxOn", true);
+    ReadSharedSettings(Section);
     TambloSpeed = GameSettings::ReadSpeed(Section, "TambloSpeed", 50);
     GhostSpeed = GameSettings::ReadSpeed(Section, "GhostSpeed", 45);
     MaxNumGhosts = GameSettings::ReadInteger(Section, "MaxNumGhosts", 20);
-    Common::gMode = GameSettings::ReadMode(Section);
     Common::gOneButton = GameSettings::ReadBoolean(GameSettings::Menu, "OneButton", false);
-    HighScoreOn = GameSettings::ReadBoolean(GameSettings::Menu, "HighScore", false);
-    Common::gPauseOnStop = GameSettings::ReadBoolean(GameSettings::Menu, "PauseOnStop", false);
     TambloCommon::SetTileSize();
     TambloCommon::BuildGrid();
     ShowTileNumbers = false;

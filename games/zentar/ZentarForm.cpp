@@ -51,7 +51,7 @@ void ZentarForm::LoadGame()
     OpenSounds();
 }
 
-void ZentarForm::StartNewGame()
+void ZentarForm::StartNewGame(bool)
 {
     InitLevel(true, true);
 }
@@ -59,16 +59,11 @@ void ZentarForm::StartNewGame()
 void ZentarForm::ReadSettings()
 {
     SetFont({"Comic Sans MS", 28, true});
-    Common::gGameName = Section;
-    MusicOn = GameSettings::ReadBoolean(Section, "MusicOn", true);
-    FxOn = GameSettings::ReadBoolean(Section, "FxOn", true);
+    ReadSharedSettings(Section);
     BackgroundChoice = GameSettings::ReadInteger(Section, "Background", 3);
     ShotSpeed = 200;
     ShipSpeed = GameSettings::ReadSpeed(Section, "ShipSpeed", 100);
     AliensSpeed = GameSettings::ReadSpeed(Section, "AliensSpeed", 50);
-    Common::gMode = GameSettings::ReadMode(Section);
-    HighScoreOn = GameSettings::ReadBoolean(GameSettings::Menu, "HighScore", false);
-    Common::gPauseOnStop = GameSettings::ReadBoolean(GameSettings::Menu, "PauseOnStop", false);
 }
 
 void ZentarForm::LoadGraphics()

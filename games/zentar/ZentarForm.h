@@ -103,7 +103,7 @@ public:
 
 protected:
     void LoadGame() override;
-    void StartNewGame() override;
+    void StartNewGame(bool loading) override;
     platform::Form& OptionsDialog() override;
     void ApplyOptions() override;
     void Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) override;

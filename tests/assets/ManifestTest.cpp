@@ -99,6 +99,12 @@ std::vector<PictureEntry> Pictures()
         {"Gfx\\Krevin\\sideBorder.gif", 20, 480, Key::None},
         {"Gfx\\Krevin\\PadSpeedImage.gif", 62, 62, Key::None},
         {"Gfx\\Krevin\\BallSpeedImage.gif", 62, 62, Key::None},
+        {"Gfx\\Quadrel\\background.gif", 800, 600, Key::None},
+        {"Gfx\\Quadrel\\buildbg.gif", 420, 480, Key::None},
+        {"Gfx\\Quadrel\\wall.gif", 800, 480, Key::None},
+        {"Gfx\\Quadrel\\sideBorder.gif", 10, 480, Key::None},
+        {"Gfx\\Quadrel\\moveSpeedImage.gif", 62, 62, Key::None},
+        {"Gfx\\Quadrel\\fallSpeedImage.gif", 62, 62, Key::None},
     };
     for (const char* game :
          {"tambloIcon", "zentarIcon", "lupidoIcon", "krevinIcon", "morvexIcon", "quadrelIcon"}) {
@@ -182,6 +188,16 @@ std::vector<PictureEntry> Pictures()
     }
     for (int i = 0; i < 4; ++i) {
         list.push_back({"Gfx\\Krevin\\optionbg" + std::to_string(i) + ".gif", 60, 60, Key::None});
+    }
+    for (int i = 0; i < 6; ++i) {
+        list.push_back({"Gfx\\Quadrel\\flower" + std::to_string(i) + ".gif", 32, 32, Key::Corner});
+    }
+    // The field's cells are as large as the block pictures; 6 is the row flash's picture.
+    for (const auto& [mode, size] : {std::pair<std::string, int>{"easy", 40}, {"normal", 20}}) {
+        for (int id = 0; id <= 6; ++id) {
+            list.push_back({"Gfx\\Quadrel\\" + mode + "\\block" + std::to_string(id) + ".gif", size,
+                            size, Key::None});
+        }
     }
     return list;
 }
@@ -416,6 +432,12 @@ const std::vector<SoundEntry> Sounds = {
     {"Sfx\\Lupido\\inwater.wav", 1, 2000},
     {"Sfx\\Lupido\\lostGame.wav", 1, 4000},
     {"Sfx\\Lupido\\flying.wav", 1, 800},
+    {"Sfx\\Quadrel\\rowComplete.wav", 1, 1000},
+    {"Sfx\\Quadrel\\move.wav", 1, 300},
+    {"Sfx\\Quadrel\\cantMove.wav", 1, 500},
+    {"Sfx\\Quadrel\\rotate.wav", 1, 300},
+    {"Sfx\\Quadrel\\won.wav", 1000, 4000},
+    {"Sfx\\Quadrel\\lostGame.wav", 1000, 4000},
 };
 
 TEST(ManifestTest, EffectsAreCleanSixteenBitSoundsOfTheirLength)
@@ -452,9 +474,9 @@ TEST(ManifestTest, EffectsAreCleanSixteenBitSoundsOfTheirLength)
 TEST(ManifestTest, TunesPlayOneToTwoMinutesAndTheJingleIsShort)
 {
     const std::pair<std::string, std::pair<std::int64_t, std::int64_t>> tunes[] = {
-        {"Music\\menu.mid", {60000, 120000}},   {"Music\\tambloTune.mid", {60000, 120000}},
-        {"Music\\zentar.mid", {60000, 120000}}, {"Music\\lupido.mid", {60000, 120000}},
-        {"Sfx\\Zentar\\won.mid", {1000, 6000}},
+        {"Music\\menu.mid", {60000, 120000}},    {"Music\\tambloTune.mid", {60000, 120000}},
+        {"Music\\zentar.mid", {60000, 120000}},  {"Music\\lupido.mid", {60000, 120000}},
+        {"Music\\quadrel.mid", {60000, 120000}}, {"Sfx\\Zentar\\won.mid", {1000, 6000}},
     };
     for (const auto& [path, range] : tunes) {
         SCOPED_TRACE(path);

@@ -23,6 +23,7 @@
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "shell/MenuForm.h"
+#include "tests/support/ScriptedProgram.h"
 #include "toolkit/ColorDialog.h"
 #include "toolkit/GameUtil.h"
 
@@ -59,19 +60,7 @@ protected:
     void RunProgram(platform::Form& start, std::vector<std::function<void()>> steps)
     {
         pending.assign(steps.begin(), steps.end());
-        platform::headless::OnIdle([&] {
-            if (pending.empty()) {
-                ADD_FAILURE() << "the program still runs after the last step";
-                After(0).KeyPress(platform::vbKeyEscape);
-                return;
-            }
-            const auto step = pending.front();
-            pending.pop_front();
-            step();
-        });
-        EXPECT_EQ(platform::RunProgram(start), 0);
-        platform::headless::OnIdle(nullptr);
-        EXPECT_TRUE(pending.empty());
+        testsupport::RunProgramSteps(start, pending);
     }
 
     // Space scans on until the launcher's icon of the given index is selected (the scan goes on

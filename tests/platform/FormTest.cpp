@@ -10,6 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/Control.h"
 #include "platform/Events.h"
+#include "platform/Gdi.h"
 #include "platform/Headless.h"
 #include "platform/Input.h"
 #include "platform/Timer.h"
@@ -235,25 +236,29 @@ TEST_F(FormTest, MaximisedFormFillsTheScreenAndItsCaptionNamesTheScreenWindow)
     game.Unload();
 }
 
-TEST_F(FormTest, RefreshPresentsAndAdvancesTheVirtualClockByOneFramePeriod)
+TEST_F(FormTest, RefreshPresentsOnlyAChangedPictureAndAdvancesTheClockByOneFramePeriod)
 {
     TraceForm game("Game");
     game.Show();
     const std::int64_t before = headless::Elapsed();
+    game.Refresh(); // the first picture
     const std::int32_t presents = headless::PresentCount();
-    for (int frame = 0; frame < 3; ++frame) {
+    const Color drawn[] = {Rgb(255, 0, 0), Rgb(255, 0, 0), Rgb(0, 0, 255)};
+    for (const Color colour : drawn) {
+        SetPixel(game.hDC(), 10, 20, colour); // drawing the same pixels again changes nothing
+        game.Refresh();
         game.Refresh();
     }
-    EXPECT_EQ(headless::Elapsed() - before, 3 * 16);
-    EXPECT_EQ(headless::RefreshCount(), 3);
-    EXPECT_EQ(headless::PresentCount() - presents, 3);
+    EXPECT_EQ(headless::Elapsed() - before, 7 * 16);
+    EXPECT_EQ(headless::RefreshCount(), 7);
+    EXPECT_EQ(headless::PresentCount() - presents, 2);
     virtualclock::SetFramePeriod(20);
     game.Refresh();
     virtualclock::SetFramePeriod(16);
-    EXPECT_EQ(headless::Elapsed() - before, 3 * 16 + 20);
+    EXPECT_EQ(headless::Elapsed() - before, 7 * 16 + 20);
     game.Unload();
     game.Refresh(); // a closed window presents nothing
-    EXPECT_EQ(headless::RefreshCount(), 4);
+    EXPECT_EQ(headless::RefreshCount(), 8);
 }
 
 TEST_F(FormTest, MousePointerFollowsTheFormUnderThePointer)

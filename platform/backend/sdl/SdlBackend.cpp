@@ -4,21 +4,36 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <thread>
 
 #include "platform/Backend.h"
 #include "platform/Clock.h"
+#include "platform/FramePacer.h"
 #include "platform/Input.h"
 #include "platform/Utf8.h"
 #include "platform/backend/sdl/SdlKeys.h"
+#include "platform/backend/sdl/SdlPresenter.h"
+#include "platform/backend/sdl/SdlX11.h"
 
 namespace platform::backend {
 namespace {
 
 constexpr std::int32_t DefaultRefreshHz = 60;
+// With vsync the clock only keeps presents from coming much faster than the display's refresh
+// (a hidden window's presents may not wait); this margin leaves the waiting to vsync.
+constexpr std::int64_t VSyncMarginNs = 2'000'000;
+
+std::int64_t NowNs()
+{
+    std::int64_t count = 0;
+    QueryPerformanceCounter(&count);
+    return count;
+}
 
 std::uint32_t BitsOf(std::uint32_t format)
 {
@@ -43,12 +58,7 @@ public:
                 SDL_FreeCursor(cursor);
             }
         }
-        if (texture_ != nullptr) {
-            SDL_DestroyTexture(texture_);
-        }
-        if (renderer_ != nullptr) {
-            SDL_DestroyRenderer(renderer_);
-        }
+        presenter_.reset();
         if (window_ != nullptr) {
             SDL_DestroyWindow(window_);
         }
@@ -81,24 +91,24 @@ public:
         }
     }
 
-    bool WantsPicture() const override { return true; }
-
-    void Present(const Bitmap& screen, bool) override
+    // A picture that did not change is not shown again; a window's Refresh still waits for its
+    // turn, so that a game loop keeps the display's pace whether or not its picture changed.
+    void Present(const Bitmap& screen, const Rect& changed, bool fromRefresh) override
     {
         Window();
-        SDL_UpdateTexture(texture_, nullptr, screen.pixels.data(),
-                          static_cast<int>(screen.width * sizeof(std::uint32_t)));
-        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-        SDL_RenderClear(renderer_);
-        SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-        // Never sooner than the display's refresh period, whether or not vsync waits as well.
-        const std::int64_t earliest = lastPresentMs_ + periodMs_ - (vsync_ ? 2 : 0);
-        const std::int64_t now = NowMs();
-        if (now < earliest) {
-            SDL_Delay(static_cast<std::uint32_t>(earliest - now));
+        const bool show = showWhole_ || changed.bottom > changed.top;
+        if (!show && !fromRefresh) {
+            return;
         }
-        SDL_RenderPresent(renderer_);
-        lastPresentMs_ = NowMs();
+        const std::int64_t wait = pacer_.WaitNs(NowNs());
+        if (wait > 0) {
+            std::this_thread::sleep_for(std::chrono::nanoseconds(wait));
+        }
+        if (show) {
+            presenter_->Show(screen, changed, showWhole_);
+            showWhole_ = false;
+        }
+        pacer_.Presented(NowNs());
     }
 
     void WarpPointer(std::int32_t x, std::int32_t y) override
@@ -106,11 +116,8 @@ public:
         if (window_ == nullptr) {
             return;
         }
-        int windowX = x;
-        int windowY = y;
-        SDL_RenderLogicalToWindow(renderer_, static_cast<float>(x), static_cast<float>(y), &windowX,
-                                  &windowY);
-        SDL_WarpMouseInWindow(window_, windowX, windowY);
+        const Point window = presenter_->ToWindow({x, y});
+        SDL_WarpMouseInWindow(window_, window.x, window.y);
     }
 
     void SetPointerShape(MousePointer shape) override
@@ -190,9 +197,13 @@ public:
             return;
         }
         SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-        if (!on) {
+        if (on) {
+            sdl::CoverDisplayWithoutWindowManager(window_);
+        } else {
             SDL_SetWindowSize(window_, ScreenWidth, ScreenHeight);
+            SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
         }
+        showWhole_ = true;
     }
 
     std::int32_t DesktopWidth() override
@@ -231,31 +242,16 @@ private:
             std::fprintf(stderr, "vandrel: cannot open the screen window: %s\n", SDL_GetError());
             std::exit(1);
         }
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_PRESENTVSYNC);
-        if (renderer_ == nullptr) {
-            renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+        if (fullScreen_) {
+            sdl::CoverDisplayWithoutWindowManager(window_);
         }
-        if (renderer_ == nullptr) {
-            std::fprintf(stderr, "vandrel: cannot draw in the screen window: %s\n", SDL_GetError());
-            std::exit(1);
-        }
-        SDL_RendererInfo info;
-        vsync_ = SDL_GetRendererInfo(renderer_, &info) == 0 &&
-                 (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+        presenter_ = sdl::CreatePresenter(window_);
         SDL_DisplayMode mode;
         std::int32_t hz = DefaultRefreshHz;
         if (SDL_GetWindowDisplayMode(window_, &mode) == 0 && mode.refresh_rate > 0) {
             hz = mode.refresh_rate;
         }
-        periodMs_ = (1000 + hz - 1) / hz;
-        SDL_RenderSetLogicalSize(renderer_, ScreenWidth, ScreenHeight);
-        // The screen picture's pixels are 0x00BBGGRR, which SDL calls XBGR8888.
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_XBGR8888,
-                                     SDL_TEXTUREACCESS_STREAMING, ScreenWidth, ScreenHeight);
-        if (texture_ == nullptr) {
-            std::fprintf(stderr, "vandrel: cannot draw in the screen window: %s\n", SDL_GetError());
-            std::exit(1);
-        }
+        pacer_ = FramePacer(1'000'000'000 / hz - (presenter_->VSync() ? VSyncMarginNs : 0));
         ApplyIcon();
         SetPointerShape(shape_);
     }
@@ -301,16 +297,19 @@ private:
                 }
             }
             return;
-        case SDL_MOUSEMOTION:
-            queue.Push(Event{EventKind::MouseMove, 0, event.motion.x, event.motion.y, false});
+        case SDL_MOUSEMOTION: {
+            const Point point = ToScreen(event.motion.x, event.motion.y);
+            queue.Push(Event{EventKind::MouseMove, 0, point.x, point.y, false});
             return;
+        }
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
             const std::int16_t button = sdl::ButtonMask(event.button.button);
             if (button != 0) {
+                const Point point = ToScreen(event.button.x, event.button.y);
                 queue.Push(Event{event.type == SDL_MOUSEBUTTONDOWN ? EventKind::MouseDown
                                                                    : EventKind::MouseUp,
-                                 button, event.button.x, event.button.y, false});
+                                 button, point.x, point.y, false});
             }
             return;
         }
@@ -327,6 +326,7 @@ private:
             } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
                        event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
                        event.window.event == SDL_WINDOWEVENT_RESTORED) {
+                showWhole_ = true;
                 queue.Push(Event{EventKind::Expose, 0, 0, 0, false});
             }
             return;
@@ -335,19 +335,22 @@ private:
         }
     }
 
+    Point ToScreen(std::int32_t x, std::int32_t y) const
+    {
+        return presenter_ ? presenter_->ToScreen({x, y}) : Point{x, y};
+    }
+
     bool video_ = false;
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
+    std::unique_ptr<sdl::Presenter> presenter_;
     std::array<SDL_Cursor*, 3> cursors_{};
     std::set<std::int16_t> held_;
     std::string title_ = "Vandrel";
     Bitmap icon_;
     MousePointer shape_ = MousePointer::Default;
     bool fullScreen_ = false;
-    bool vsync_ = false;
-    std::int64_t periodMs_ = 1000 / DefaultRefreshHz;
-    std::int64_t lastPresentMs_ = 0;
+    bool showWhole_ = true; // the window needs the whole picture at the next present
+    FramePacer pacer_{1'000'000'000 / DefaultRefreshHz};
 };
 
 } // namespace

@@ -1,0 +1,53 @@
+// Full screen on a bare X server (a kiosk, xinit straight into the program): SDL asks the window
+// manager for full screen and, with nobody to answer, the window would keep its size and place.
+#include "platform/backend/sdl/SdlX11.h"
+
+#include <SDL_syswm.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
+namespace platform::sdl {
+namespace {
+
+// A window manager of our time announces itself with a window named in this root property.
+bool HasWindowManager(Display* display)
+{
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+    if (check == None) {
+        return false;
+    }
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
+                                          XA_WINDOW, &type, &format, &count, &after, &data);
+    const bool found = status == Success && type == XA_WINDOW && count == 1;
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return found;
+}
+
+} // namespace
+
+void CoverDisplayWithoutWindowManager(SDL_Window* window)
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11 ||
+        HasWindowManager(info.info.x11.display)) {
+        return;
+    }
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &bounds) != 0) {
+        return;
+    }
+    XMoveResizeWindow(info.info.x11.display, info.info.x11.window, bounds.x, bounds.y,
+                      static_cast<unsigned int>(bounds.w), static_cast<unsigned int>(bounds.h));
+    XRaiseWindow(info.info.x11.display, info.info.x11.window);
+    XFlush(info.info.x11.display);
+}
+
+} // namespace platform::sdl
