@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Starts a map editor for real under a virtual X server (in a window, silent audio, its own
 # settings), clicks into a cell of its design area, checks that the piece placed there is drawn
-# (the middle pixel of PICTURE at the middle of the cell whose top-left corner is CELL, by default
-# x 10, y 0), presses Esc and expects exit code 0.
-#   editor-smoke.sh EDITOR TITLE PICTURE XWD_PIXEL PICTURE_PIXEL [CELL]   (in the program folder)
+# (the middle pixel of PICTURE at the middle of the cell whose top-left corner is CELL, "x,y"),
+# presses Esc and expects exit code 0.
+#   editor-smoke.sh EDITOR TITLE PICTURE CELL XWD_PIXEL PICTURE_PIXEL   (in the program folder)
 set -euo pipefail
 if [ -z "${SMOKE_INSIDE_X:-}" ]; then
   export SMOKE_INSIDE_X=1
@@ -12,9 +12,9 @@ fi
 program=$1
 title=$2
 picture=$3
-xwdpixel=$4
-picturepixel=$5
-corner=${6:-10,0}
+corner=$4
+xwdpixel=$5
+picturepixel=$6
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/config" "$work/runtime"
