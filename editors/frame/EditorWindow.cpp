@@ -210,6 +210,10 @@ void EditorWindow::OpenMap()
 // The map module writes the whole file or nothing, so a failed save leaves the old file as it was.
 void EditorWindow::SaveMap()
 {
+    if (const std::string refusal = SaveRefusal(); !refusal.empty()) {
+        platform::MsgBox(refusal, platform::vbExclamation, look.startTitle);
+        return;
+    }
     platform::OpenFileName dialog = MapDialog();
     dialog.Flags = platform::OFN_OVERWRITEPROMPT;
     const bool chosen = platform::GetSaveFileNameA(&dialog);

@@ -84,6 +84,9 @@ protected:
     virtual bool ReadMapFile(std::string_view path) = 0;
     // Writes the map through the game's map module; false when the file could not be written.
     virtual bool WriteMapFile(std::string_view path) = 0;
+    // Why the map may not be saved as it stands, shown instead of the save dialog; empty when it
+    // may be saved.
+    virtual std::string SaveRefusal() const { return {}; }
 
     void Form_Load() override;
     void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) override;
