@@ -210,6 +210,10 @@ void EditorWindow::OpenMap()
 // The map module writes the whole file or nothing, so a failed save leaves the old file as it was.
 void EditorWindow::SaveMap()
 {
+    if (const std::string refusal = SaveRefusal(); !refusal.empty()) {
+        platform::MsgBox(refusal, platform::vbExclamation, look.startTitle);
+        return;
+    }
     platform::OpenFileName dialog = MapDialog();
     dialog.Flags = platform::OFN_OVERWRITEPROMPT;
     const bool chosen = platform::GetSaveFileNameA(&dialog);
@@ -298,8 +302,8 @@ void EditorWindow::SelectTool(SpriteClass& chosen, std::initializer_list<SpriteC
 std::int32_t StepAround(std::int32_t value, std::int32_t step, std::int32_t last)
 {
     const std::int32_t next = value + step;
-    if (next < 0) {
-        return last;
+    if (step < 0) {
+        return next < 0 ? last : next;
     }
     return next > last ? 0 : next;
 }

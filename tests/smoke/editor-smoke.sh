@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Starts a map editor for real under a virtual X server (in a window, silent audio, its own
-# settings), clicks into the top-left cell of its design area, checks that the piece placed there
-# is drawn (the middle pixel of PICTURE at the middle of the cell at x CELL_X, y 0), presses Esc
-# and expects exit code 0.
-#   editor-smoke.sh EDITOR TITLE PICTURE CELL_X XWD_PIXEL PICTURE_PIXEL   (in the program folder)
+# settings), clicks into a cell of its design area, checks that the piece placed there is drawn
+# (the middle pixel of PICTURE at the middle of the cell whose top-left corner is CELL, "x,y"),
+# presses Esc and expects exit code 0.
+#   editor-smoke.sh EDITOR TITLE PICTURE CELL XWD_PIXEL PICTURE_PIXEL   (in the program folder)
 set -euo pipefail
 if [ -z "${SMOKE_INSIDE_X:-}" ]; then
   export SMOKE_INSIDE_X=1
@@ -12,7 +12,7 @@ fi
 program=$1
 title=$2
 picture=$3
-cellx=$4
+corner=$4
 xwdpixel=$5
 picturepixel=$6
 work=$(mktemp -d)
@@ -24,7 +24,7 @@ export SDL_AUDIODRIVER=dummy VANDREL_WINDOWED=1
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 
 read -r -a size <<<"$("$picturepixel" "$picture" size)"
-cell="$((cellx + size[0] / 2)),$((size[1] / 2))"
+cell="$((${corner%,*} + size[0] / 2)),$((${corner#*,} + size[1] / 2))"
 expected=$("$picturepixel" "$picture" "$((size[0] / 2)),$((size[1] / 2))")
 
 "$program" 2>"$work/stderr" &
