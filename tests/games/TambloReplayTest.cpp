@@ -1,7 +1,7 @@
 // A recorded game of Tamblo: the shipped levels, a fixed clock and random state and a scripted
-// route of held arrows. The end state was recorded from the game as it plays; any change of its
-// behaviour (the figure's moves, the ghosts' draws, dots, catches, levels) ends elsewhere and fails
-// here.
+// route of held arrows. Which dots the route eats and that no ghost catches the figure were recorded
+// from the game as it plays; the numbers they give follow the rules. Any change of its behaviour
+// (the figure's moves, the ghosts' draws, dots, catches, levels) ends elsewhere and fails here.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -41,12 +41,14 @@ TEST_F(TambloReplayTest, AScriptedGameEndsWhereItWasRecorded)
         }
         RunPass();
     }
-    // Fifteen dots eaten, no catch, and the figure on its way down the rightmost column.
+    // Fifteen dots at 10 points each, no catch. The figure is in the rightmost column (10 + 12 x
+    // 60) on its way down from the top row: Down is held from pass 1975, the figure sets off from
+    // rest in that pass and moves in the 24 after it, 16 ms each at 150 px/s.
     EXPECT_EQ(form.Level, 1);
     EXPECT_EQ(form.Lives, 3);
-    EXPECT_EQ(Common::gScore, 150);
-    EXPECT_NEAR(form.Player.X, 730, 1e-6);
-    EXPECT_NEAR(form.Player.Y, 57.6, 1e-6);
+    EXPECT_EQ(Common::gScore, 15 * 10);
+    EXPECT_NEAR(form.Player.X, 10 + 12 * 60, 1e-6);
+    EXPECT_NEAR(form.Player.Y, 24 * 0.016 * 150, 1e-6);
 }
 
 } // namespace
