@@ -2,6 +2,8 @@
 // number carried over, and the files that fail with what they leave behind.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -22,7 +24,9 @@ struct Alien {
 
 std::string WriteMap(const std::string& text)
 {
-    const auto path = std::filesystem::path(::testing::TempDir()) / "zentar-test.map";
+    // Named by process: the test programs run in parallel and share the temporary folder.
+    const auto path = std::filesystem::path(::testing::TempDir()) /
+                      ("zentar-test-" + std::to_string(::getpid()) + ".map");
     std::ofstream(path, std::ios::binary) << text;
     return path.string();
 }
