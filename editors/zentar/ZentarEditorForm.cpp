@@ -19,7 +19,6 @@ constexpr editor::EditorLook Look{"Zentar",
                                   "Gfx\\Buttons\\clearButton.gif",
                                   true};
 constexpr std::int32_t LastAlienType = zc::AlienTypeCount - 1;
-constexpr platform::Color Black = platform::Rgb(0, 0, 0);
 
 // The cell size of a mode, also the grid's when the alien picture of type 0 is missing.
 std::int32_t ModeCellSize()
@@ -39,10 +38,6 @@ ZentarEditorForm::ZentarEditorForm() : EditorWindow(Look) {}
 
 void ZentarEditorForm::LoadEditor()
 {
-    platform::FontSpec font = Font();
-    font.points = 12;
-    font.bold = true;
-    SetFont(font);
     NewMap("easy");
     shipMarker.LoadDCImage("Gfx\\Zentar\\ship.gif", *this);
     shipMarker.X = 400 - platform::IntDiv(shipMarker.width, 2);
@@ -65,14 +60,7 @@ void ZentarEditorForm::LoadEditor()
     backRightButton.X = backNumberBox.X + 50 + 12;
     backRightButton.Y = alienLeftButton.Y;
 
-    saveButton.X = stopButton.X - saveButton.width - 36;
-    saveButton.Y = 498;
-    openButton.X = saveButton.X;
-    openButton.Y = saveButton.Y + saveButton.Height + 12;
-    gridButton.X = saveButton.X - gridButton.width - 24;
-    gridButton.Y = saveButton.Y;
-    modeButton.X = openButton.X - openButton.width - 24;
-    modeButton.Y = openButton.Y;
+    PlaceFileButtons(stopButton.X - saveButton.width - 36, 24);
     removeButton.LoadDCImage("Gfx\\Buttons\\removeButton.gif", *this);
     removeButton.X = gridButton.X - gridButton.width - 24;
     removeButton.Y = gridButton.Y;
@@ -142,28 +130,11 @@ void ZentarEditorForm::NewMap(std::string_view mode)
     BuildGrid();
 }
 
-// Rows of cells the brush's size from x0 (10, or 0 in mode "normal"); a row holds the cells that
-// end at or before x 800.
+// Rows of cells the brush's size from x 10 (0 in mode "normal") that end at or before x 800.
 void ZentarEditorForm::BuildGrid()
 {
     const bool normal = Common::gMode == "normal";
-    const std::int32_t x0 = normal ? 0 : 10;
-    gridCells.assign(normal ? 220 : 91, SpriteClass{});
-    const std::int32_t w = Cursor.width;
-    const std::int32_t h = Cursor.Height;
-    std::int32_t x = x0;
-    std::int32_t y = 0;
-    for (SpriteClass& cell : gridCells) {
-        cell.X = x;
-        cell.Y = y;
-        cell.width = w;
-        cell.Height = h;
-        x += w;
-        if (x + w > 800) {
-            x = x0;
-            y += h;
-        }
-    }
+    BuildGridCells(normal ? 220 : 91, normal ? 0 : 10, 0, 800);
 }
 
 void ZentarEditorForm::ClearMap()
@@ -191,48 +162,38 @@ void ZentarEditorForm::TrackPointer()
         {&clearButton, &alienLeftButton, &alienRightButton, &backLeftButton, &backRightButton});
     Cursor.X = gridCells[0].X;
     Cursor.Y = gridCells[0].Y;
-    if (PointerY >= editor::PanelTop) {
-        return;
-    }
-    for (const SpriteClass& cell : gridCells) {
-        if (cell.IsUnder(PointerX, PointerY)) {
-            Cursor.X = cell.X;
-            Cursor.Y = cell.Y;
-        }
+    if (PointerY < editor::PanelTop) {
+        SnapCursor(true);
     }
 }
 
 void ZentarEditorForm::ClickEditor()
 {
-    const auto under = [this](const SpriteClass& sprite) {
-        return sprite.IsUnder(PointerX, PointerY);
-    };
-    if (under(gridButton)) {
-        gridButton.active = !gridButton.active;
-    } else if (under(modeButton)) {
-        SwitchMode();
-    } else if (under(alienLeftButton)) {
+    if (ClickGridOrMode()) {
+        return;
+    }
+    if (PointerOn(alienLeftButton)) {
         SelectAlienType(editor::StepAround(alienTool.id, -1, LastAlienType));
-    } else if (under(alienTool)) {
+    } else if (PointerOn(alienTool)) {
         SelectAlienType(alienTool.id);
-    } else if (under(alienRightButton)) {
+    } else if (PointerOn(alienRightButton)) {
         SelectAlienType(editor::StepAround(alienTool.id, 1, LastAlienType));
-    } else if (under(backLeftButton)) {
+    } else if (PointerOn(backLeftButton)) {
         StepBackground(zc::MapBackground, -1);
-    } else if (under(backRightButton)) {
+    } else if (PointerOn(backRightButton)) {
         StepBackground(zc::MapBackground, 1);
-    } else if (under(removeButton)) {
+    } else if (PointerOn(removeButton)) {
         SelectTool(removeButton, {&alienTool, &removeButton});
         const std::int32_t type = Cursor.id;
         Cursor.SetSpriteDC(removeButton);
         Cursor.id = type;
-    } else if (under(clearButton)) {
+    } else if (PointerOn(clearButton)) {
         ClearMap();
     } else if (PointerY < editor::PanelTop) {
         if (alienTool.active) {
             PlaceAlien(zc::MapAliens);
         } else {
-            RemoveAtPointer();
+            HideFirstHit(zc::MapAliens);
         }
     }
 }
@@ -243,38 +204,11 @@ void ZentarEditorForm::PlaceAlien(std::vector<SpriteClass>& entries)
 {
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].SpriteCollision(Cursor)) {
-            CopyCursorToEntry(entries, i);
+            CopyCursorTo(entries[i]);
             return;
         }
     }
-    entries.emplace_back();
-    CopyCursorToEntry(entries, entries.size() - 1);
-}
-
-void ZentarEditorForm::CopyCursorToEntry(std::vector<SpriteClass>& entries, std::size_t index)
-{
-    SpriteClass& entry = entries[index];
-    entry.X = Cursor.X;
-    entry.Y = Cursor.Y;
-    entry.id = Cursor.id;
-    entry.SetSpriteDC(Cursor);
-    entry.visible = true;
-}
-
-void ZentarEditorForm::RemoveAtPointer()
-{
-    RemoveFirstHit(zc::MapAliens);
-}
-
-bool ZentarEditorForm::RemoveFirstHit(std::vector<SpriteClass>& entries)
-{
-    for (SpriteClass& entry : entries) {
-        if (entry.visible && entry.SpriteCollision(Cursor)) {
-            entry.visible = false;
-            return true;
-        }
-    }
-    return false;
+    CopyCursorTo(entries.emplace_back());
 }
 
 // The background picture covers the previous pass, so the window is not cleared first.
@@ -300,7 +234,7 @@ void ZentarEditorForm::DrawEditor()
     DrawPanelBox();
     alienLeftButton.Draw(*this);
     alienTool.Draw(*this);
-    Line(alienTool.Left(), alienTool.Top(), alienTool.Right(), alienTool.Bottom(), Black, true);
+    DrawOutline(alienTool);
     alienRightButton.Draw(*this);
     backLeftButton.Draw(*this);
     DrawNumberBox(backNumberBox, zc::MapBackground.id);

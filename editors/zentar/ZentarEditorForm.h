@@ -35,9 +35,6 @@ private:
     void RefreshMapPictures();
     void SelectAlienType(std::int32_t type);
     void PlaceAlien(std::vector<SpriteClass>& entries);
-    void CopyCursorToEntry(std::vector<SpriteClass>& entries, std::size_t index);
-    void RemoveAtPointer();
-    bool RemoveFirstHit(std::vector<SpriteClass>& entries);
     void BuildGrid();
 };
 
