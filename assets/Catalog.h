@@ -31,6 +31,7 @@ void AddZentar(Catalog& catalog);
 void AddKrevin(Catalog& catalog);
 void AddEditors(Catalog& catalog);
 void AddLupido(Catalog& catalog);
+void AddMorvex(Catalog& catalog);
 void AddQuadrel(Catalog& catalog);
 
 // A colour-keyed GIF: the canvas's uncovered pixels become KeyMagenta.

@@ -39,6 +39,7 @@ Catalog FullCatalog()
     assetgen::AddKrevin(catalog);
     assetgen::AddEditors(catalog);
     assetgen::AddLupido(catalog);
+    assetgen::AddMorvex(catalog);
     assetgen::AddQuadrel(catalog);
     return catalog;
 }

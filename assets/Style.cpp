@@ -87,6 +87,15 @@ Image LevelPictureTile()
     return canvas.Opaque();
 }
 
+void SpeedLines(Canvas& canvas, double x, double y, Color colour)
+{
+    for (int i = 0; i < 3; ++i) {
+        const Shape line = Capsule({x, y + i * 16.0}, {x + 20 - i * 4.0, y + i * 16.0}, 3);
+        canvas.Fill(Grow(line, 1.5), palette::Ink);
+        canvas.Fill(line, colour);
+    }
+}
+
 Shape CrossSymbol(Vec c, double size)
 {
     const double h = size * 0.36;

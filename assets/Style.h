@@ -58,6 +58,9 @@ Image PreviewTile(const Image& picture);
 // A 60 x 60 option button standing for the level's own picture: a framed landscape.
 Image LevelPictureTile();
 
+// Three motion lines, longest on top, starting at (x, y) in a 100-unit square: speed settings.
+void SpeedLines(Canvas& canvas, double x, double y, Color colour);
+
 // Symbols centred on c, about `size` across, in design units.
 Shape CrossSymbol(Vec c, double size);
 Shape CheckSymbol(Vec c, double size);

@@ -203,15 +203,6 @@ Canvas Face(bool happy)
     return canvas;
 }
 
-void SpeedLines(Canvas& canvas, double x, double y, Color colour)
-{
-    for (int i = 0; i < 3; ++i) {
-        const Shape line = Capsule({x, y + i * 16.0}, {x + 20 - i * 4.0, y + i * 16.0}, 3);
-        canvas.Fill(Grow(line, 1.5), Ink);
-        canvas.Fill(line, colour);
-    }
-}
-
 Canvas PlayerSpeed()
 {
     Canvas canvas = Tile(60);

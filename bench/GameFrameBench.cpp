@@ -18,6 +18,7 @@
 
 #include "games/krevin/KrevinForm.h"
 #include "games/lupido/LupidoForm.h"
+#include "games/morvex/MorvexForm.h"
 #include "games/quadrel/QuadrelForm.h"
 #include "games/shared/GameWindow.h"
 #include "games/tamblo/TambloForm.h"
@@ -186,9 +187,32 @@ BenchGame Quadrel()
                      });
 }
 
+// Morvex in mode "normal" with quick rocks: the ship turns all the time (Space held), thrusts
+// for a third of every second and fires whenever it may (Enter held); play starts again
+// whenever a level, a life or a game begins.
+BenchGame Morvex()
+{
+    MorvexForm& form = TheMorvexForm();
+    return GameEntry("Morvex", form, "Morvex",
+                     {{"Mode", "normal"},
+                      {"ShipSpeed", "150"},
+                      {"RotateSpeed", "3"},
+                      {"RockSpeed", "120"},
+                      {"Background", "3"},
+                      {"FxOn", "1"},
+                      {"MusicOn", "1"}},
+                     [&form](int frame) {
+                         platform::headless::SetKeyState(platform::vbKeyReturn, true);
+                         platform::headless::SetKeyState(platform::vbKeyUp, frame % 60 < 20);
+                         if (form.GameMode == morvex::GameMode::Waiting) {
+                             platform::headless::After(0).KeyDown(platform::vbKeySpace);
+                         }
+                     });
+}
+
 std::vector<BenchGame> Games()
 {
-    return {Tamblo(), Zentar(), Lupido(), Krevin(), Quadrel()};
+    return {Tamblo(), Zentar(), Lupido(), Krevin(), Quadrel(), Morvex()};
 }
 
 double Percentile(std::vector<double> values, double fraction)

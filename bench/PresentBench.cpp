@@ -1,10 +1,16 @@
-// Times one full present of an 800 x 600 frame: composing the screen picture from a window, handing
-// it to SDL (texture upload, copy, present) on an offscreen window, and a window's paced Refresh.
-#include <SDL.h>
+// What presenting one frame costs the program on the X display, through both ways the SDL backend
+// has: the accelerated renderer and the window surface (VANDREL_RENDERER), in an 800 x 600 window
+// and in full screen, for a window's Refresh whose picture changed everywhere, in a band of 100
+// rows, or nowhere. Refreshes are paced to the display, so the figure that counts is the CPU time
+// of the whole process (SDL's and the graphics driver's threads included) per frame. Needs an X
+// display: `./vandrel bench` runs it under xvfb-run.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstdlib>
 
+#include "platform/Backend.h"
+#include "platform/Display.h"
 #include "platform/Form.h"
 #include "platform/Gdi.h"
 #include "platform/WindowSystem.h"
@@ -13,23 +19,32 @@ namespace {
 
 using namespace platform;
 
-// A window that filled its back buffer with a gradient, shown on the screen.
+// A picture whose pixels differ everywhere with the shade.
+Hdc Picture(std::uint32_t shade)
+{
+    Bitmap bitmap(ScreenWidth, ScreenHeight);
+    for (std::int32_t y = 0; y < ScreenHeight; ++y) {
+        for (std::int32_t x = 0; x < ScreenWidth; ++x) {
+            bitmap.Row(y)[x] = static_cast<std::uint32_t>(Rgb(x + shade, y, x + y + shade));
+        }
+    }
+    const Hdc dc = CreateCompatibleDC(0);
+    DeleteObject(SelectObject(dc, CreateBitmapFrom(std::move(bitmap))));
+    return dc;
+}
+
 class Frame : public Form {
 protected:
     void Form_Load() override
     {
-        Bitmap& pixels = *SelectedBitmap(hDC());
-        for (std::int32_t y = 0; y < pixels.height; ++y) {
-            for (std::int32_t x = 0; x < pixels.width; ++x) {
-                pixels.Row(y)[x] = static_cast<std::uint32_t>(Rgb(x, y, x + y));
-            }
-        }
+        const Hdc picture = Picture(0);
+        BitBlt(hDC(), 0, 0, ScreenWidth, ScreenHeight, picture, 0, 0, SRCCOPY);
+        DeleteDC(picture);
     }
 };
 
 void ComposeScreen(benchmark::State& state)
 {
-    ::setenv("SDL_VIDEODRIVER", "offscreen", 0);
     Frame frame;
     frame.Show();
     for (auto _ : state) {
@@ -39,47 +54,54 @@ void ComposeScreen(benchmark::State& state)
 }
 BENCHMARK(ComposeScreen)->Unit(benchmark::kMicrosecond);
 
-// What the SDL backend does with each composed frame, without its pacing to the display.
-void SdlPresent(benchmark::State& state)
+enum class Change { Whole, Band, None };
+
+void Refresh(benchmark::State& state, const char* path, bool fullScreen, Change change)
 {
-    ::setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        state.SkipWithError(SDL_GetError());
+    if (std::getenv("DISPLAY") == nullptr) {
+        state.SkipWithError("needs an X display");
         return;
     }
-    SDL_Window* window =
-        SDL_CreateWindow("bench", 0, 0, ScreenWidth, ScreenHeight, SDL_WINDOW_HIDDEN);
-    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-    SDL_RenderSetLogicalSize(renderer, ScreenWidth, ScreenHeight);
-    SDL_Texture* texture = SDL_CreateTexture(
-        renderer, SDL_PIXELFORMAT_XBGR8888, SDL_TEXTUREACCESS_STREAMING, ScreenWidth, ScreenHeight);
-    Bitmap screen(ScreenWidth, ScreenHeight);
-    for (auto _ : state) {
-        SDL_UpdateTexture(texture, nullptr, screen.pixels.data(), ScreenWidth * 4);
-        SDL_RenderClear(renderer);
-        SDL_RenderCopy(renderer, texture, nullptr, nullptr);
-        SDL_RenderPresent(renderer);
-    }
-    SDL_DestroyTexture(texture);
-    SDL_DestroyRenderer(renderer);
-    SDL_DestroyWindow(window);
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
-}
-BENCHMARK(SdlPresent)->Unit(benchmark::kMicrosecond);
-
-// A window's Refresh on the SDL backend: composing and presenting, paced to the display's refresh,
-// so a loop of refreshes runs at the display's rate and no faster.
-void PacedRefresh(benchmark::State& state)
-{
-    ::setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    ::setenv("VANDREL_RENDERER", path, 1);
+    backend::Install(backend::CreateSdl());
+    SetFullScreen(fullScreen);
     Frame frame;
     frame.Show();
+    frame.Refresh();
+    const Hdc pictures[2] = {Picture(1), Picture(2)};
+    const std::int32_t top = change == Change::Band ? 250 : 0;
+    const std::int32_t rows = change == Change::Band ? 100 : ScreenHeight;
+    std::size_t turn = 0;
     for (auto _ : state) {
+        if (change != Change::None) {
+            BitBlt(frame.hDC(), 0, top, ScreenWidth, rows, pictures[turn++ % 2], 0, top, SRCCOPY);
+        }
         frame.Refresh();
     }
+    DeleteDC(pictures[0]);
+    DeleteDC(pictures[1]);
     frame.Unload();
+    backend::Install(backend::CreateSdl());
 }
-BENCHMARK(PacedRefresh)->Unit(benchmark::kMillisecond)->Iterations(60);
+
+#define VANDREL_PRESENT(name, path, full, change)                                                  \
+    BENCHMARK_CAPTURE(Refresh, name, path, full, change)                                           \
+        ->MeasureProcessCPUTime()                                                                  \
+        ->Iterations(120)                                                                          \
+        ->Unit(benchmark::kMicrosecond)
+
+VANDREL_PRESENT(software_window_whole, "software", false, Change::Whole);
+VANDREL_PRESENT(software_window_band, "software", false, Change::Band);
+VANDREL_PRESENT(software_window_unchanged, "software", false, Change::None);
+VANDREL_PRESENT(software_fullscreen_whole, "software", true, Change::Whole);
+VANDREL_PRESENT(software_fullscreen_band, "software", true, Change::Band);
+VANDREL_PRESENT(software_fullscreen_unchanged, "software", true, Change::None);
+VANDREL_PRESENT(accelerated_window_whole, "accelerated", false, Change::Whole);
+VANDREL_PRESENT(accelerated_window_band, "accelerated", false, Change::Band);
+VANDREL_PRESENT(accelerated_window_unchanged, "accelerated", false, Change::None);
+VANDREL_PRESENT(accelerated_fullscreen_whole, "accelerated", true, Change::Whole);
+VANDREL_PRESENT(accelerated_fullscreen_band, "accelerated", true, Change::Band);
+VANDREL_PRESENT(accelerated_fullscreen_unchanged, "accelerated", true, Change::None);
 
 } // namespace
 

@@ -1,8 +1,8 @@
-// Sprite benchmark: 200 moving, animating sprites through Update and DrawTransp for 1000 frames on
-// the headless backend, against the same scene drawn with SDL_BlitSurface and a colour key.
+// Sprite benchmark: 200 moving, animating sprites through Update and DrawTransp on the headless
+// backend, against the same scene drawn with SDL_BlitSurface and a colour key; the two take turns
+// in rounds of 50 frames, 1000 frames each in all.
 #include <SDL.h>
 
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +11,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "bench/Interleaved.h"
 #include "platform/Clock.h"
 #include "platform/Gdi.h"
 #include "platform/Numbers.h"
@@ -24,7 +25,8 @@ namespace {
 constexpr std::int32_t ScreenWidth = 800;
 constexpr std::int32_t ScreenHeight = 600;
 constexpr int SpriteCount = 200;
-constexpr int FrameCount = 1000;
+constexpr int Rounds = 20;
+constexpr int FramesPerRound = 50;
 constexpr int FramesPerSprite = 4;
 constexpr std::int32_t SpriteSize = 40;
 constexpr platform::Color Key = platform::Rgb(255, 0, 255);
@@ -103,26 +105,16 @@ void Bounce(SpriteClass& sprite)
     }
 }
 
-template <typename DrawSprite>
-double RunScene(std::vector<SpriteClass> sprites, DrawSprite drawSprite, const char* label)
+// One frame of a scene: the background, then every sprite moved, animated and drawn.
+template <typename DrawSprite> void RunFrame(std::vector<SpriteClass>& sprites, DrawSprite& draw)
 {
+    platform::virtualclock::Advance(16);
+    draw(nullptr);
     for (SpriteClass& sprite : sprites) {
-        sprite.Update(SpriteClass::RestartClock);
+        sprite.Update(SpriteClass::SincePrevious);
+        Bounce(sprite);
+        draw(&sprite);
     }
-    const auto start = std::chrono::steady_clock::now();
-    for (int f = 0; f < FrameCount; ++f) {
-        platform::virtualclock::Advance(16);
-        drawSprite(nullptr);
-        for (SpriteClass& sprite : sprites) {
-            sprite.Update(SpriteClass::SincePrevious);
-            Bounce(sprite);
-            drawSprite(&sprite);
-        }
-    }
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    const double perFrame = std::chrono::duration<double, std::micro>(elapsed).count() / FrameCount;
-    std::printf("%-44s %9.1f us per frame\n", label, perFrame);
-    return perFrame;
 }
 
 } // namespace
@@ -152,17 +144,15 @@ int main()
     form.Resize(ScreenWidth, ScreenHeight);
     std::vector<SpriteClass> scene = MakeScene(frameFiles, form);
     std::filesystem::remove_all(folder);
-    const double ours = RunScene(
-        scene,
-        [&](SpriteClass* sprite) {
-            if (sprite == nullptr) {
-                platform::BitBlt(form.hDC(), 0, 0, ScreenWidth, ScreenHeight, backgroundDC, 0, 0,
-                                 platform::SRCCOPY);
-                return;
-            }
-            sprite->DrawTransp(form);
-        },
-        "toolkit: Update + DrawTransp, 200 sprites");
+    std::vector<SpriteClass> ourScene = scene;
+    const auto ourDraw = [&](SpriteClass* sprite) {
+        if (sprite == nullptr) {
+            platform::BitBlt(form.hDC(), 0, 0, ScreenWidth, ScreenHeight, backgroundDC, 0, 0,
+                             platform::SRCCOPY);
+            return;
+        }
+        sprite->DrawTransp(form);
+    };
 
     // SDL's path: the same pixels in SDL surfaces, the same Update, SDL_BlitSurface with a key.
     SDL_Surface* screen =
@@ -178,21 +168,32 @@ int main()
         SDL_SetColorKey(surface, SDL_TRUE, static_cast<std::uint32_t>(Key));
         frameSurfaces.push_back(surface);
     }
-    const double sdl = RunScene(
-        scene,
-        [&](SpriteClass* sprite) {
-            if (sprite == nullptr) {
-                SDL_BlitSurface(backgroundSurface, nullptr, screen, nullptr);
-                return;
-            }
-            SDL_Rect place{platform::CLng(sprite->X), platform::CLng(sprite->Y), SpriteSize,
-                           SpriteSize};
-            SDL_BlitSurface(
-                frameSurfaces[static_cast<std::size_t>(sprite->frame) % frameSurfaces.size()],
-                nullptr, screen, &place);
-        },
-        "SDL: Update + SDL_BlitSurface colour key");
-    std::printf("toolkit / SDL: %.2f\n", ours / sdl);
+    std::vector<SpriteClass> sdlScene = scene;
+    const auto sdlDraw = [&](SpriteClass* sprite) {
+        if (sprite == nullptr) {
+            SDL_BlitSurface(backgroundSurface, nullptr, screen, nullptr);
+            return;
+        }
+        SDL_Rect place{platform::CLng(sprite->X), platform::CLng(sprite->Y), SpriteSize,
+                       SpriteSize};
+        SDL_BlitSurface(
+            frameSurfaces[static_cast<std::size_t>(sprite->frame) % frameSurfaces.size()], nullptr,
+            screen, &place);
+    };
+
+    for (std::vector<SpriteClass>* sprites : {&ourScene, &sdlScene}) {
+        for (SpriteClass& sprite : *sprites) {
+            sprite.Update(SpriteClass::RestartClock);
+        }
+    }
+    const bench::Comparison result = bench::Interleaved(
+        Rounds, FramesPerRound, [&] { RunFrame(ourScene, ourDraw); },
+        [&] { RunFrame(sdlScene, sdlDraw); });
+    std::printf("%-44s %9.1f us per frame\n", "toolkit: Update + DrawTransp, 200 sprites",
+                result.oursNs / 1000);
+    std::printf("%-44s %9.1f us per frame\n", "SDL: Update + SDL_BlitSurface colour key",
+                result.peerNs / 1000);
+    std::printf("toolkit / SDL: %.2f (median of %d interleaved rounds)\n", result.ratio, Rounds);
 
     for (SDL_Surface* surface : frameSurfaces) {
         SDL_FreeSurface(surface);

@@ -150,10 +150,11 @@ std::string_view ChunkName(std::span<const std::uint8_t> id)
 // Sound and music files beyond this are none of ours and are refused like missing ones.
 constexpr std::uintmax_t MaxFileSize = 64 * 1024 * 1024;
 
+// A file is shared while some device has it open, and forgotten when none has.
 struct CachedFile {
     std::uintmax_t size = 0;
     std::filesystem::file_time_type modified;
-    std::shared_ptr<const MediaFile> file;
+    std::weak_ptr<const MediaFile> file;
 };
 
 } // namespace
@@ -277,11 +278,12 @@ std::shared_ptr<const MediaFile> LoadMediaFile(std::string_view path, MediaKind 
     }
     const std::string key = resolved.string();
     const std::scoped_lock guard(lock);
-    if (auto found = cache.find(key); found != cache.end() && found->second.size == size &&
-                                      found->second.modified == modified &&
-                                      found->second.file->kind == kind) {
-        *error = MediaFileError::None;
-        return found->second.file;
+    if (auto found = cache.find(key);
+        found != cache.end() && found->second.size == size && found->second.modified == modified) {
+        if (auto shared = found->second.file.lock(); shared && shared->kind == kind) {
+            *error = MediaFileError::None;
+            return shared;
+        }
     }
 
     auto file = std::make_shared<MediaFile>();
@@ -300,6 +302,7 @@ std::shared_ptr<const MediaFile> LoadMediaFile(std::string_view path, MediaKind 
         return nullptr;
     }
     file->lengthMs = *length;
+    std::erase_if(cache, [](const auto& entry) { return entry.second.file.expired(); });
     cache[key] = CachedFile{size, modified, file};
     *error = MediaFileError::None;
     return file;

@@ -32,7 +32,9 @@ std::optional<std::int64_t> MidiLengthMs(std::span<const std::uint8_t> bytes);
 enum class MediaFileError { None, NotFound, Invalid };
 
 // Reads the file at a program path ("Sfx\click.wav"; either separator, any letter case) as the
-// given kind; a file over 64 MB is refused as NotFound. Files are read and measured once; a later open of the same unchanged file shares it.
+// given kind; a file over 64 MB is refused as NotFound. A file is read and measured once while
+// anyone holds it: a later open of the same unchanged file shares it, and it is freed when the
+// last holder lets it go.
 std::shared_ptr<const MediaFile> LoadMediaFile(std::string_view path, MediaKind kind,
                                                MediaFileError* error);
 

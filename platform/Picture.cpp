@@ -1,5 +1,5 @@
-// Pictures: loading through SDL2_image into our 32-bit pixels, and 24-bit BMP files written whole
-// or not at all.
+// Pictures: loading GIF through giflib and the other formats through SDL2_image into our 32-bit
+// pixels, and 24-bit BMP files written whole or not at all.
 #include "platform/Picture.h"
 
 #include <SDL.h>
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/AtomicFile.h"
+#include "platform/GifDecoder.h"
 #include "platform/Paths.h"
 #include "platform/PictureHeader.h"
 
@@ -38,7 +39,7 @@ SDL_Surface* Decode(PictureFormat format, SDL_RWops* stream)
 {
     switch (format) {
     case PictureFormat::Gif:
-        return IMG_LoadGIF_RW(stream);
+        return nullptr; // never reached: DecodePicture hands GIF files to DecodeGif
     case PictureFormat::Jpeg:
         return IMG_LoadJPG_RW(stream);
     case PictureFormat::Bmp:
@@ -124,6 +125,9 @@ std::optional<Bitmap> DecodePicture(std::span<const std::uint8_t> bytes)
     const auto header = ReadPictureHeader(bytes);
     if (!header || !PictureSizeAllowed(*header)) {
         return std::nullopt;
+    }
+    if (header->format == PictureFormat::Gif) {
+        return DecodeGif(bytes);
     }
     StartImageLibrary();
     SDL_RWops* stream = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));

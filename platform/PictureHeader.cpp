@@ -57,8 +57,8 @@ std::optional<PictureHeader> Gif(Bytes bytes)
             if (!Has(bytes, at + 1, 9)) {
                 return std::nullopt;
             }
-            // An image reaching past the screen, or a code size outside 2..8, is malformed, and
-            // the decoder mishandles both (it frees memory it does not own).
+            // An image reaching past the screen, or a code size outside 2..8, is malformed and
+            // refused before decoding, so no picture decodes larger than its header says.
             const bool inside = Le16(bytes, at + 1) + Le16(bytes, at + 5) <= header.width &&
                                 Le16(bytes, at + 3) + Le16(bytes, at + 7) <= header.height;
             const std::uint8_t imageFlags = bytes[at + 9];

@@ -1,4 +1,4 @@
-// Map file names and the whole-number reader of the map modules.
+// Map file names, opening, writing, and the whole-number reader of the map modules.
 #include "games/shared/MapFile.h"
 
 #include <cmath>

@@ -5,19 +5,12 @@
 #include <string>
 
 #include "games/shared/MapFile.h"
+#include "games/shared/SpriteMapFile.h"
 #include "platform/ListFile.h"
-#include "platform/Numbers.h"
 
 namespace ZentarCommon {
 
 namespace {
-
-SpriteClass HiddenAlien()
-{
-    SpriteClass alien;
-    alien.visible = false;
-    return alien;
-}
 
 // The alien counter of the file format is 16-bit: one more alien than it holds fails.
 constexpr std::size_t MaxAliens = std::numeric_limits<std::int16_t>::max();
@@ -57,36 +50,20 @@ bool ReadAlien(platform::ListReader& reader, std::size_t& count)
 bool ReadRecords(platform::ListReader& reader)
 {
     std::size_t count = 0;
-    while (!reader.Eof()) {
-        std::string keyword;
-        if (!reader.Input(keyword)) {
-            return false;
-        }
-        if (keyword == "alien") {
-            if (!ReadAlien(reader, count)) {
-                return false;
-            }
-        } else if (keyword == "background") {
-            std::int16_t number = 0;
-            if (!InputWhole(reader, number)) {
-                return false;
-            }
-            MapBackground.id = number;
-        }
-    }
-    return true;
+    return MapFile::ReadSpriteRecords(reader, MapBackground, [&](const std::string& keyword) {
+        return keyword != "alien" || ReadAlien(reader, count);
+    });
 }
 
 } // namespace
 
-std::vector<SpriteClass> MapAliens{HiddenAlien()};
+std::vector<SpriteClass> MapAliens = MapFile::NoSprites();
 SpriteClass MapBackground;
 std::array<SpriteClass, AlienTypeCount> AlienPictures;
 
 void ClearMap()
 {
-    MapAliens.assign(1, HiddenAlien());
-    MapBackground.CleanUp();
+    MapFile::ClearSprites(MapAliens, MapBackground);
 }
 
 bool LoadMap(std::string_view path)
@@ -102,18 +79,8 @@ bool SaveMap(std::string_view path)
 
 void WriteMap(platform::ListWriter& writer)
 {
-    writer.WriteText("background");
-    writer.WriteInteger(MapBackground.id);
-    writer.EndLine();
-    for (const SpriteClass& alien : MapAliens) {
-        if (alien.visible) {
-            writer.WriteText("alien");
-            writer.WriteInteger(alien.id);
-            writer.WriteInteger(platform::CLng(alien.X));
-            writer.WriteInteger(platform::CLng(alien.Y));
-            writer.EndLine();
-        }
-    }
+    MapFile::WriteSpriteRecords(writer, MapBackground, MapAliens,
+                                [](const SpriteClass&) { return "alien"; });
 }
 
 } // namespace ZentarCommon

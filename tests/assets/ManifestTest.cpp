@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <tuple>
 #include <vector>
 
+#include "games/morvex/MorvexAfterburner.h"
 #include "games/tamblo/TambloTiles.h"
 #include "platform/MediaFile.h"
 #include "platform/Paths.h"
@@ -199,6 +201,32 @@ std::vector<PictureEntry> Pictures()
                             size, Key::None});
         }
     }
+    for (int frame = 0; frame < 36; ++frame) {
+        list.push_back(
+            {"Gfx\\Morvex\\Ship\\ship" + std::to_string(frame) + ".gif", 86, 86, Key::Corner});
+    }
+    for (const auto& [name, size] :
+         {std::pair<std::string, int>{"large", 80}, {"medium", 60}, {"small", 40}}) {
+        for (int i = 0; i < 4; ++i) {
+            list.push_back({"Gfx\\Morvex\\" + name + "Rock" + std::to_string(i) + ".gif", size,
+                            size, Key::Corner});
+        }
+        list.push_back({"Gfx\\Morvex\\" + name + "Explode.gif", size, size, Key::Corner});
+    }
+    for (int i = 0; i < 2; ++i) {
+        const std::string n = std::to_string(i);
+        list.push_back({"Gfx\\Morvex\\shot" + n + ".gif", 10, 10, Key::Corner});
+        list.push_back({"Gfx\\Morvex\\afterBurner" + n + ".gif", 10, 10, Key::Corner});
+        list.push_back({"Gfx\\Morvex\\explode" + n + ".gif", 86, 86, Key::Corner});
+        list.push_back({"Gfx\\Morvex\\simpleBg" + n + ".gif", 800, 600, Key::None});
+    }
+    list.push_back({"Gfx\\Morvex\\star.gif", 12, 12, Key::Corner});
+    for (const char* tile : {"shipSpeedImage", "rotateSpeedImage", "rockSpeedImage"}) {
+        list.push_back({std::string("Gfx\\Morvex\\") + tile + ".gif", 62, 62, Key::None});
+    }
+    for (int i = 0; i < 4; ++i) {
+        list.push_back({"Gfx\\Morvex\\optionbg" + std::to_string(i) + ".gif", 60, 60, Key::None});
+    }
     return list;
 }
 
@@ -254,9 +282,9 @@ TEST(ManifestTest, SizesThatFollowFromOtherPicturesAgree)
     EXPECT_EQ(frame->height, icon->height + 34);
 }
 
-// The collision test counts every pixel that is not exactly the key as solid: the figure's middle
-// must be solid, and no pixel may come close to the key without being it (no edge blended into
-// the key, no palette drift).
+// The collision test counts every pixel that is not exactly the key as solid: the figure's
+// middle must be solid, and no pixel may come close to the key without being it (no edge
+// blended into the key, no palette drift).
 TEST(ManifestTest, KeyedPicturesKeepTheirKeyOutOfTheFigure)
 {
     for (const auto& entry : Pictures()) {
@@ -322,6 +350,39 @@ TEST(ManifestTest, FramesOfOneFigureShareSizeAndKey)
             EXPECT_EQ(other->height, first->height);
             EXPECT_EQ(Pixel(*other, 0, 0), Pixel(*first, 0, 0)) << mode << " frame " << frame;
         }
+    }
+}
+
+// The game puts the one round flame picture at a fixed offset from each heading's ship picture:
+// every frame must show its engine right there, with the flame behind the ship and touching it.
+TEST(ManifestTest, ShipFramesMeetTheFlameAtTheOffsetTable)
+{
+    const auto flame = Load("Gfx\\Morvex\\afterBurner0.gif");
+    ASSERT_TRUE(flame.has_value());
+    for (int frame = 0; frame < 36; ++frame) {
+        SCOPED_TRACE("frame " + std::to_string(frame));
+        const auto ship = Load("Gfx\\Morvex\\Ship\\ship" + std::to_string(frame) + ".gif");
+        ASSERT_TRUE(ship.has_value());
+        const std::uint32_t key = Pixel(*ship, 0, 0);
+        const auto index = static_cast<std::size_t>(frame);
+        const double fx = morvex::AfterburnerOffsetX[index] + flame->width / 2.0;
+        const double fy = morvex::AfterburnerOffsetY[index] + flame->height / 2.0;
+        double nearest = 1e9;
+        for (int y = 0; y < ship->height; ++y) {
+            for (int x = 0; x < ship->width; ++x) {
+                if (Pixel(*ship, x, y) != key) {
+                    nearest = std::min(nearest, std::hypot(x + 0.5 - fx, y + 0.5 - fy));
+                }
+            }
+        }
+        // The table follows the tail within a few pixels, never over the hull.
+        EXPECT_GE(nearest, 1.0);
+        EXPECT_LE(nearest, flame->width / 2.0 + 5);
+        // Behind: the flame lies against the heading, seen from the ship's centre.
+        const double heading = frame * 10 * 3.14159265358979 / 180;
+        const double along = (fx - ship->width / 2.0) * std::cos(heading) +
+                             (fy - ship->height / 2.0) * std::sin(heading);
+        EXPECT_LT(along, -ship->width / 3.0);
     }
 }
 
@@ -438,6 +499,15 @@ const std::vector<SoundEntry> Sounds = {
     {"Sfx\\Quadrel\\rotate.wav", 1, 300},
     {"Sfx\\Quadrel\\won.wav", 1000, 4000},
     {"Sfx\\Quadrel\\lostGame.wav", 1000, 4000},
+    {"Sfx\\Morvex\\rockHit.wav", 1, 800},
+    {"Sfx\\Morvex\\shipExplode.wav", 1000, 3000},
+    {"Sfx\\Morvex\\fire0.wav", 1, 500},
+    {"Sfx\\Morvex\\fire1.wav", 1, 500},
+    {"Sfx\\Morvex\\fire2.wav", 1, 500},
+    {"Sfx\\Morvex\\forward.wav", 1, 1000},
+    {"Sfx\\Morvex\\rotate.wav", 1, 500},
+    {"Sfx\\Morvex\\won.wav", 1000, 3000},
+    {"Sfx\\Morvex\\lostGame.wav", 1000, 3500},
 };
 
 TEST(ManifestTest, EffectsAreCleanSixteenBitSoundsOfTheirLength)
@@ -476,7 +546,8 @@ TEST(ManifestTest, TunesPlayOneToTwoMinutesAndTheJingleIsShort)
     const std::pair<std::string, std::pair<std::int64_t, std::int64_t>> tunes[] = {
         {"Music\\menu.mid", {60000, 120000}},    {"Music\\tambloTune.mid", {60000, 120000}},
         {"Music\\zentar.mid", {60000, 120000}},  {"Music\\lupido.mid", {60000, 120000}},
-        {"Music\\quadrel.mid", {60000, 120000}}, {"Sfx\\Zentar\\won.mid", {1000, 6000}},
+        {"Music\\quadrel.mid", {60000, 120000}}, {"Music\\morvex.mid", {60000, 120000}},
+        {"Sfx\\Zentar\\won.mid", {1000, 6000}},
     };
     for (const auto& [path, range] : tunes) {
         SCOPED_TRACE(path);

@@ -1,7 +1,10 @@
 // Real mixing through SDL's disk audio driver: a WAV and a MIDI piece played at once both reach the
-// written audio, and MIDI pieces sound beside a piece that holds the music stream.
+// written audio, MIDI pieces sound beside a piece that holds the music stream, and the device is
+// closed while silent and opened again without a delay one can hear.
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -19,6 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int Rate = 44100; // the output runs at 44.1 kHz, 16-bit stereo
+constexpr int BufferFrames = 1024;
 
 std::vector<std::int16_t> ReadSamples(const fs::path& path)
 {
@@ -53,6 +57,11 @@ std::size_t FirstSound(const std::vector<std::int16_t>& samples, std::size_t fro
 std::size_t SoundWritten(const std::vector<std::int16_t>& samples)
 {
     return (samples.size() - std::min(samples.size(), FirstSound(samples))) / 2;
+}
+
+bool DeviceOpen()
+{
+    return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0;
 }
 
 // A MIDI piece of piano notes of half a second each (480 ticks at 480 a beat and 120 beats a
@@ -187,6 +196,37 @@ TEST_F(AudioSmokeTest, MidiPiecesSoundBesideAPieceThatHoldsTheMusicStream)
     start = FirstSound(samples, songFrom);
     ASSERT_LT(start, samples.size()) << "the song never sounded beside the music";
     EXPECT_GT(Rms(samples, start, start + Rate / 2), 200) << "the song is missing";
+}
+
+TEST_F(AudioSmokeTest, TheDeviceClosesWhileSilentAndSoundsAtOnceWhenOpenedAgain)
+{
+    // A tone of two seconds.
+    const std::string tone =
+        Write("tone.wav", testsupport::WaveFile(Rate, 1, 16, Rate * 2, [](auto frame, auto) {
+                  const double t = static_cast<double>(frame) / Rate;
+                  return static_cast<std::int16_t>(24000 * std::sin(2 * M_PI * 440 * t));
+              }));
+    platform::MediaContext media;
+    ASSERT_EQ(Send(media, "open " + tone + " alias tone type Waveaudio wait"), "");
+    EXPECT_EQ(Send(media, "play tone"), "");
+    EXPECT_EQ(Send(media, "pause tone"), "");
+    platform::Sleep(1500);
+    EXPECT_TRUE(DeviceOpen()) << "a paused sound lost its device";
+
+    EXPECT_EQ(Send(media, "stop tone"), "");
+    for (int tries = 0; tries < 100 && DeviceOpen(); ++tries) {
+        platform::Sleep(50);
+    }
+    ASSERT_FALSE(DeviceOpen()) << "the device stays open while silent";
+
+    // The play that opens the device again takes less than 20 ms; the new output file has the
+    // tone within 20 ms beyond the one buffer that any play may wait for.
+    EXPECT_EQ(Send(media, "seek tone to start"), "");
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_EQ(Send(media, "play tone"), "");
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(20));
+    const auto samples = SamplesOnceWritten(Rate / 4);
+    EXPECT_LT(FirstSound(samples) / 2, static_cast<std::size_t>(BufferFrames + Rate * 20 / 1000));
 }
 
 } // namespace

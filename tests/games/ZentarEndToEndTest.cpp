@@ -3,89 +3,28 @@
 // colour dialog that stores the keys and paints the field in the chosen colour.
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <filesystem>
-#include <functional>
-#include <string>
-#include <string_view>
 #include <utility>
-#include <vector>
 
 #include "common/Common.h"
 #include "games/zentar/ZentarForm.h"
 #include "games/zentar/ZentarOptions.h"
-#include "platform/Events.h"
 #include "platform/Headless.h"
-#include "platform/HeadlessDevices.h"
 #include "platform/Input.h"
-#include "platform/Media.h"
 #include "platform/Numbers.h"
-#include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "shell/MenuForm.h"
-#include "tests/support/ScriptedProgram.h"
+#include "tests/support/ProgramFixture.h"
 #include "toolkit/ColorDialog.h"
-#include "toolkit/GameUtil.h"
 
 namespace {
 
 using platform::headless::After;
 
-bool MediaSent(std::string_view command)
-{
-    for (const std::string& sent : platform::headless::MediaLog()) {
-        if (sent == command) {
-            return true;
-        }
-    }
-    return false;
-}
+using testsupport::MediaSent;
 
-class ZentarEndToEndTest : public ::testing::Test {
+class ZentarEndToEndTest : public testsupport::ProgramFixture {
 protected:
-    void SetUp() override
-    {
-        platform::headless::Install();
-        platform::headless::UseDevices(true);
-        platform::headless::ClearMediaLog();
-        std::filesystem::remove(platform::settings::FilePath("Vandrel"));
-        platform::SetProgramFolderAsCurrent();
-        Common::gFullScreen = false;
-        Common::gStopHint = false;
-        GameUtil::SetRandomState(11);
-    }
-
-    // Runs the program from the given window; each step runs once a window waits for input, and
-    // may add steps before the rest.
-    void RunProgram(platform::Form& start, std::vector<std::function<void()>> steps)
-    {
-        pending.assign(steps.begin(), steps.end());
-        testsupport::RunProgramSteps(start, pending);
-    }
-
-    // Space scans on until the launcher's icon of the given index is selected (the scan goes on
-    // where an earlier showing left it), then the rest of the steps run.
-    void ScanTo(std::size_t index)
-    {
-        if (!TheMenuForm().Icon(index).active) {
-            After(0).KeyPress(platform::vbKeySpace);
-            pending.push_front([this, index] { ScanTo(index); });
-            return;
-        }
-        const auto step = pending.front();
-        pending.pop_front();
-        step();
-    }
-
-    static void Click(const platform::Form& form, std::int32_t x, std::int32_t y)
-    {
-        platform::Point point{x, y};
-        ASSERT_TRUE(platform::ClientToScreen(form, &point));
-        After(0).Click(platform::vbLeftButton, point.x, point.y);
-    }
-
     ZentarForm& game = TheZentarForm();
-    std::deque<std::function<void()>> pending;
 };
 
 TEST_F(ZentarEndToEndTest, TheLauncherStartsZentarWhichPlaysAndReturnsOnEsc)

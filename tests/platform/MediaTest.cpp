@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
 #include "platform/Clock.h"
 #include "platform/Media.h"
+#include "platform/MediaFile.h"
 #include "tests/support/SoundFiles.h"
 
 namespace {
@@ -161,6 +163,22 @@ TEST_F(MediaTest, TwoContextsOpeningOneFileNeverTouchEachOther)
     EXPECT_EQ(Send(second, "Status " + a + " mode"), "stopped");
     EXPECT_EQ(Send(second, "Play " + a), "");
     EXPECT_EQ(Send(second, "Status " + a + " mode"), "playing");
+}
+
+TEST_F(MediaTest, AFileIsKeptWhileADeviceHasItOpenAndFreedAfterTheLastCloses)
+{
+    MediaContext first;
+    MediaContext second;
+    ASSERT_EQ(Send(first, "open Sfx\\click.wav alias one"), "");
+    ASSERT_EQ(Send(second, "open sfx\\CLICK.WAV alias two"), "");
+    platform::MediaFileError error = platform::MediaFileError::None;
+    const std::weak_ptr<const platform::MediaFile> file =
+        platform::LoadMediaFile("Sfx\\click.wav", platform::MediaKind::Wave, &error);
+    ASSERT_FALSE(file.expired());
+    EXPECT_EQ(Send(first, "close one"), "");
+    EXPECT_FALSE(file.expired());
+    EXPECT_EQ(Send(second, "close two"), "");
+    EXPECT_TRUE(file.expired());
 }
 
 TEST_F(MediaTest, FindsFilesWithBackslashesInAnyLetterCase)

@@ -1,5 +1,6 @@
 // Pictures: each file format loads into 32-bit pixels, a header declaring a huge picture is refused
 // before decoding; bitmaps save as 24-bit BMP files atomically.
+#include <gif_lib.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -107,6 +108,32 @@ std::vector<std::uint8_t> ClassicIcon(std::int32_t width, std::int32_t height,
     return out;
 }
 
+int AppendToVector(GifFileType* gif, const GifByteType* bytes, int count)
+{
+    auto* out = static_cast<std::vector<std::uint8_t>*>(gif->UserData);
+    out->insert(out->end(), bytes, bytes + count);
+    return count;
+}
+
+// A 1 x 5 interlaced GIF whose row y has palette index y: the rows are stored in the order the
+// four interlace passes give, 0, 4, 2, 1, 3.
+std::vector<std::uint8_t> InterlacedColumn(const std::vector<GifColorType>& palette)
+{
+    std::vector<std::uint8_t> out;
+    int error = 0;
+    GifFileType* gif = EGifOpen(&out, AppendToVector, &error);
+    ColorMapObject* colours = GifMakeMapObject(8, palette.data());
+    EGifSetGifVersion(gif, true);
+    EGifPutScreenDesc(gif, 1, 5, 8, 0, colours);
+    EGifPutImageDesc(gif, 0, 0, 1, 5, true, nullptr);
+    for (GifPixelType row : {0, 4, 2, 1, 3}) {
+        EGifPutLine(gif, &row, 1);
+    }
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(colours);
+    return out;
+}
+
 class PictureTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -149,6 +176,24 @@ TEST_F(PictureTest, GifTransparentIndexKeepsItsPaletteColour)
     EXPECT_FALSE(picture->monochrome);
     EXPECT_EQ(picture->pixels, (std::vector<std::uint32_t>{Magenta, Red, Green, Blue, //
                                                            Blue, Green, Red, Magenta}));
+}
+
+TEST_F(PictureTest, InterlacedGifRowsComeBackInPictureOrder)
+{
+    std::vector<GifColorType> palette(8);
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        palette[i] = {static_cast<GifByteType>(i * 30), static_cast<GifByteType>(200 - i * 20),
+                      static_cast<GifByteType>(i)};
+    }
+    const auto picture = LoadPicture(Write("column.gif", InterlacedColumn(palette)));
+    ASSERT_TRUE(picture.has_value());
+    ASSERT_EQ(picture->height, 5);
+    for (std::int32_t y = 0; y < 5; ++y) {
+        const GifColorType& colour = palette[static_cast<std::size_t>(y)];
+        EXPECT_EQ(picture->pixels[static_cast<std::size_t>(y)],
+                  static_cast<std::uint32_t>(Rgb(colour.Red, colour.Green, colour.Blue)))
+            << "row " << y;
+    }
 }
 
 TEST_F(PictureTest, JpegLoadsWithinRoundingOfItsColours)

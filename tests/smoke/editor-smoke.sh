@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Starts a map editor for real under a virtual X server (in a window, silent audio, its own
-# settings), clicks a tool (TOOL, when given) and then into the design area where a piece lands with
-# its top-left corner at CORNER (x 10, y 0 by default), checks that the piece is drawn (the middle
-# pixel of PICTURE at the middle of the piece), presses Esc and expects exit code 0.
-#   editor-smoke.sh EDITOR TITLE PICTURE XWD_PIXEL PICTURE_PIXEL [CORNER [TOOL]]
-#   (run in the program folder; CORNER and TOOL as x,y in window pixels)
+# settings), clicks TOOL first when it is given, then into the grid cell whose top-left corner is
+# CELL ("x" for x,0, or "x,y"), checks that the piece placed there is drawn (the middle pixel of
+# PICTURE at the middle of the piece), presses Esc and expects exit code 0.
+#   editor-smoke.sh EDITOR TITLE PICTURE CELL XWD_PIXEL PICTURE_PIXEL [TOOL]
+#   (in the program folder; TOOL as x,y in window pixels)
 set -euo pipefail
 if [ -z "${SMOKE_INSIDE_X:-}" ]; then
   export SMOKE_INSIDE_X=1
@@ -13,9 +13,13 @@ fi
 program=$1
 title=$2
 picture=$3
-xwdpixel=$4
-picturepixel=$5
-corner=${6:-10,0}
+cellx=${4%,*}
+celly=0
+if [[ $4 == *,* ]]; then
+  celly=${4#*,}
+fi
+xwdpixel=$5
+picturepixel=$6
 tool=${7:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -26,7 +30,7 @@ export SDL_AUDIODRIVER=dummy VANDREL_WINDOWED=1
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 
 read -r -a size <<<"$("$picturepixel" "$picture" size)"
-cell="$((${corner%,*} + size[0] / 2)),$((${corner#*,} + size[1] / 2))"
+cell="$((cellx + size[0] / 2)),$((celly + size[1] / 2))"
 expected=$("$picturepixel" "$picture" "$((size[0] / 2)),$((size[1] / 2))")
 
 "$program" 2>"$work/stderr" &

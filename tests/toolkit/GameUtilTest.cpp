@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "AllocationCounter.h"
+#include "tests/support/AllocationCounter.h"
 #include "TestPictures.h"
 #include "platform/Clock.h"
 #include "platform/Gdi.h"

@@ -2,7 +2,7 @@
 // frames and shared contexts, drawing and the hit tests.
 #include <gtest/gtest.h>
 
-#include "AllocationCounter.h"
+#include "tests/support/AllocationCounter.h"
 #include "TestPictures.h"
 #include "platform/Clock.h"
 #include "platform/Gdi.h"

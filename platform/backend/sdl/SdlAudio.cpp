@@ -1,9 +1,11 @@
 // Sound over SDL2_mixer: WAV files and decoded MIDI pieces as chunks, each device on a channel of
 // its own, and one MIDI piece at a time streamed through FluidSynth so that music starts at once.
+// The audio device is closed while nothing sounds and opened again at the next sound.
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +13,7 @@
 #include <filesystem>
 #include <list>
 #include <map>
+#include <optional>
 #include <set>
 #include <thread>
 
@@ -27,8 +30,12 @@ constexpr int OutputBufferFrames = 1024;
 // work), so that they can sound beside the streamed music without delay.
 constexpr std::int64_t DecodeAtOpenMs = 15'000;
 // Each streamed piece holds its own synthesiser with the soundfont (about 8 MB, 40 ms to load);
-// the most recent ones are kept for the windows that reopen their music at every showing.
+// at most this many are kept, and only while a device has their piece open.
 constexpr std::size_t StreamsKept = 2;
+// SDL's audio thread wakes for every buffer even while paused or silent, so a device that has been
+// silent this long is closed; opening it again takes a few milliseconds.
+constexpr auto CloseAfterSilence = std::chrono::milliseconds(1000);
+constexpr auto SilenceCheckPeriod = std::chrono::milliseconds(250);
 // General MIDI soundfonts where Debian's packages put them.
 constexpr const char* SoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
                                       "/usr/share/sounds/sf2/default-GM.sf2"};
@@ -41,6 +48,19 @@ struct MusicFree {
     void operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
 };
 using MusicPtr = std::unique_ptr<Mix_Music, MusicFree>;
+
+// Opens the audio device for our output format. Closing the device forgets the soundfont, so it
+// is given again at every open (null: none was found and music is silent).
+bool OpenDevice(const char* soundFont)
+{
+    if (Mix_OpenAudio(OutputFrequency, AUDIO_S16SYS, OutputChannels, OutputBufferFrames) != 0) {
+        return false;
+    }
+    if (soundFont != nullptr) {
+        Mix_SetSoundFonts(soundFont);
+    }
+    return true;
+}
 
 SDL_RWops* ReadFrom(const MediaFile& file)
 {
@@ -63,7 +83,16 @@ public:
     void Stop() override;
 
     const MediaFile& File() const { return *file_; }
+    int Channel() const { return channel_; }
     const std::shared_ptr<const MediaFile>& SharedFile() const { return file_; }
+    // Paused with a sound to resume: the device must stay open.
+    bool Holding() const { return paused_ && route_ != Route::None; }
+    // The device closes: nothing of this voice is in the mixer any more.
+    void Silence()
+    {
+        route_ = Route::None;
+        rest_.reset();
+    }
     // Streaming and not yet at its end (or paused): the stream is taken.
     bool HoldsStream() const;
     void LoseStream() { route_ = Route::None; }
@@ -89,25 +118,25 @@ private:
 
 class SdlAudio final : public AudioOutput {
 public:
-    explicit SdlAudio(std::mutex& lock) : lock_(lock)
+    // The device is open when this is made.
+    SdlAudio(std::mutex& lock, const char* soundFont) : lock_(lock), soundFont_(soundFont)
     {
-        int frequency = 0;
-        Uint16 format = 0;
-        int channels = 0;
-        Mix_QuerySpec(&frequency, &format, &channels);
-        frequency_ = frequency;
-        frameBytes_ = channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8);
-        worker_ = std::thread([this] { DecodeLoop(); });
+        Opened();
+        worker_ = std::thread([this] { WorkLoop(); });
     }
 
     ~SdlAudio() override
     {
         StopDecoding();
-        Mix_HaltChannel(-1);
-        Mix_HaltMusic();
+        if (open_) {
+            Mix_HaltChannel(-1);
+            Mix_HaltMusic();
+        }
         streams_.clear();
         chunks_.clear();
-        Mix_CloseAudio();
+        if (open_) {
+            Mix_CloseAudio();
+        }
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
@@ -117,13 +146,56 @@ public:
 
     std::unique_ptr<Voice> OpenVoice(std::shared_ptr<const MediaFile> file) override
     {
+        if (!EnsureOpen()) {
+            return nullptr;
+        }
+        ++users_[file.get()];
         if (file->kind == MediaKind::Wave && chunks_.count(file.get()) == 0) {
             chunks_[file.get()] = Decoded{file, ChunkPtr(Mix_LoadWAV_RW(ReadFrom(*file), 1))};
         }
         if (file->kind == MediaKind::Midi && file->lengthMs <= DecodeAtOpenMs) {
             RequestDecode(file);
         }
-        return std::make_unique<SdlVoice>(*this, std::move(file), AllocateChannel());
+        auto voice = std::make_unique<SdlVoice>(*this, std::move(file), AllocateChannel());
+        voices_.push_back(voice.get());
+        return voice;
+    }
+
+    // A voice goes: what was decoded or streamed for its file goes too when no other voice has the
+    // file open.
+    void Release(SdlVoice* voice)
+    {
+        std::erase(voices_, voice);
+        FreeChannel(voice->Channel());
+        const MediaFile* file = &voice->File();
+        if (--users_[file] > 0) {
+            return;
+        }
+        users_.erase(file);
+        chunks_.erase(file);
+        streams_.remove_if([file](const Stream& stream) { return stream.file.get() == file; });
+    }
+
+    // Opens the device again when it was closed for silence; false when it cannot be opened.
+    bool EnsureOpen()
+    {
+        if (open_) {
+            return true;
+        }
+        if (!OpenDevice(soundFont_)) {
+            if (!reopenFailed_) {
+                std::fprintf(stderr, "vandrel: the audio device does not open again (%s)\n",
+                             Mix_GetError());
+                reopenFailed_ = true;
+            }
+            return false;
+        }
+        Opened();
+        if (channelsUsed_.size() > MIX_CHANNELS) {
+            Mix_AllocateChannels(static_cast<int>(channelsUsed_.size()));
+        }
+        wake_.notify_one();
+        return true;
     }
 
     // The file's whole sound as a chunk, when it is loaded or decoded.
@@ -146,7 +218,7 @@ public:
 
     void RequestDecode(const std::shared_ptr<const MediaFile>& file)
     {
-        if (chunks_.count(file.get()) != 0 || decoding_.count(file.get()) != 0) {
+        if (chunks_.count(file.get()) != 0 || decoding_.count(file.get()) != 0 || !EnsureOpen()) {
             return;
         }
         decoding_.insert(file.get());
@@ -186,8 +258,6 @@ public:
         }
     }
 
-    void FreeChannel(int channel) { channelsUsed_[static_cast<std::size_t>(channel)] = false; }
-
     // Waits for the decode under way and ends the decoding thread.
     void StopDecoding()
     {
@@ -202,6 +272,39 @@ public:
     }
 
 private:
+    void Opened()
+    {
+        int frequency = 0;
+        Uint16 format = 0;
+        int channels = 0;
+        Mix_QuerySpec(&frequency, &format, &channels);
+        frequency_ = frequency;
+        frameBytes_ = channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8);
+        open_ = true;
+        silentSince_.reset();
+    }
+
+    bool Silent() const
+    {
+        return Mix_Playing(-1) == 0 && Mix_PlayingMusic() == 0 && pending_.empty() &&
+               decoding_.empty() && queue_.empty() &&
+               std::none_of(voices_.begin(), voices_.end(),
+                            [](const SdlVoice* voice) { return voice->Holding(); });
+    }
+
+    void CloseDevice()
+    {
+        for (SdlVoice* voice : voices_) {
+            voice->Silence();
+        }
+        streamOwner_ = nullptr;
+        streams_.clear();
+        Mix_CloseAudio();
+        open_ = false;
+    }
+
+    void FreeChannel(int channel) { channelsUsed_[static_cast<std::size_t>(channel)] = false; }
+
     int AllocateChannel()
     {
         const auto free = std::find(channelsUsed_.begin(), channelsUsed_.end(), false);
@@ -233,28 +336,61 @@ private:
         return streams_.front().music.get();
     }
 
-    void DecodeLoop()
+    // The decoding thread: decodes MIDI pieces asked for, and closes the device once it has been
+    // silent for a while (the device stays open while a decode runs, which needs its format).
+    void WorkLoop()
     {
         std::unique_lock guard(lock_);
         for (;;) {
-            wake_.wait(guard, [this] { return quit_ || !queue_.empty(); });
             if (quit_) {
                 return;
             }
-            const auto file = queue_.front();
-            queue_.pop_front();
-            guard.unlock();
-            ChunkPtr chunk(Mix_LoadWAV_RW(ReadFrom(*file), 1));
-            guard.lock();
-            decoding_.erase(file.get());
-            Mix_Chunk* ready = chunk.get();
-            chunks_[file.get()] = Decoded{file, std::move(chunk)};
-            const auto waiting = pending_;
-            for (SdlVoice* voice : waiting) {
-                if (&voice->File() == file.get()) {
-                    RemovePending(voice);
-                    voice->StartDecoded(ready);
+            if (!queue_.empty()) {
+                Decode(guard);
+                continue;
+            }
+            if (open_ && Silent()) {
+                const auto now = std::chrono::steady_clock::now();
+                if (!silentSince_) {
+                    silentSince_ = now;
+                } else if (now - *silentSince_ >= CloseAfterSilence) {
+                    CloseDevice();
+                    continue;
                 }
+            } else {
+                silentSince_.reset();
+            }
+            const auto woken = [this] { return quit_ || !queue_.empty(); };
+            if (open_) {
+                wake_.wait_for(guard, SilenceCheckPeriod, woken);
+            } else {
+                wake_.wait(guard, [&] { return woken() || open_; });
+            }
+        }
+    }
+
+    void Decode(std::unique_lock<std::mutex>& guard)
+    {
+        const auto file = queue_.front();
+        queue_.pop_front();
+        // A piece whose devices all closed before its turn is not decoded.
+        ChunkPtr chunk;
+        if (users_.count(file.get()) != 0) {
+            guard.unlock();
+            chunk.reset(Mix_LoadWAV_RW(ReadFrom(*file), 1));
+            guard.lock();
+        }
+        decoding_.erase(file.get());
+        if (users_.count(file.get()) == 0) {
+            return;
+        }
+        Mix_Chunk* ready = chunk.get();
+        chunks_[file.get()] = Decoded{file, std::move(chunk)};
+        const auto waiting = pending_;
+        for (SdlVoice* voice : waiting) {
+            if (&voice->File() == file.get()) {
+                RemovePending(voice);
+                voice->StartDecoded(ready);
             }
         }
     }
@@ -270,6 +406,7 @@ private:
     };
 
     std::mutex& lock_;
+    const char* soundFont_;
     std::int64_t frequency_ = OutputFrequency;
     std::int64_t frameBytes_ = 4;
     // Chunks by file: a file that changed on disk is another MediaFile and is decoded anew.
@@ -280,6 +417,11 @@ private:
     std::vector<bool> channelsUsed_;
     std::list<Stream> streams_;
     SdlVoice* streamOwner_ = nullptr;
+    std::vector<SdlVoice*> voices_;
+    std::map<const MediaFile*, int> users_; // open voices of each file
+    bool open_ = false;
+    bool reopenFailed_ = false;
+    std::optional<std::chrono::steady_clock::time_point> silentSince_;
     std::condition_variable wake_;
     bool quit_ = false;
     std::thread worker_;
@@ -288,10 +430,10 @@ private:
 SdlVoice::~SdlVoice()
 {
     Stop();
-    audio_.FreeChannel(channel_);
     if (audio_.OwnsStream(*this)) {
         audio_.ReleaseStream(*this);
     }
+    audio_.Release(this);
 }
 
 bool SdlVoice::HoldsStream() const
@@ -318,6 +460,9 @@ void SdlVoice::StartChunk(Mix_Chunk* chunk, std::int64_t fromMs)
 void SdlVoice::Play(std::int64_t fromMs)
 {
     Stop();
+    if (!audio_.EnsureOpen()) {
+        return;
+    }
     playFrom_ = fromMs;
     playStartedAt_ = NowMs();
     if (Mix_Chunk* chunk = audio_.ReadyChunk(*file_)) {
@@ -414,23 +559,22 @@ std::unique_ptr<AudioOutput> OpenSdlAudio(std::mutex& mediaLock)
         return nullptr;
     }
     Mix_Init(MIX_INIT_MID);
-    if (Mix_OpenAudio(OutputFrequency, AUDIO_S16SYS, OutputChannels, OutputBufferFrames) != 0) {
+    std::error_code ec;
+    const auto font =
+        std::find_if(std::begin(SoundFonts), std::end(SoundFonts),
+                     [&](const char* path) { return std::filesystem::exists(path, ec); });
+    const char* soundFont = font != std::end(SoundFonts) ? *font : nullptr;
+    if (!OpenDevice(soundFont)) {
         std::fprintf(stderr, "vandrel: no audio device (%s); sounds are silent\n", Mix_GetError());
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return nullptr;
     }
-    std::error_code ec;
-    const auto font =
-        std::find_if(std::begin(SoundFonts), std::end(SoundFonts),
-                     [&](const char* path) { return std::filesystem::exists(path, ec); });
-    if (font != std::end(SoundFonts)) {
-        Mix_SetSoundFonts(*font);
-    } else {
+    if (soundFont == nullptr) {
         std::fprintf(stderr, "vandrel: no General MIDI soundfont (package timgm6mb-soundfont); "
                              "music is silent\n");
     }
-    auto audio = std::make_unique<SdlAudio>(mediaLock);
+    auto audio = std::make_unique<SdlAudio>(mediaLock, soundFont);
     // The decoding thread must be finished before the program's teardown closes the audio.
     openAudio = audio.get();
     std::atexit([] { openAudio->StopDecoding(); });

@@ -193,17 +193,9 @@ public:
     void SetFullScreen(bool on) override
     {
         fullScreen_ = on;
-        if (window_ == nullptr) {
-            return;
+        if (window_ != nullptr) {
+            PlaceWindow();
         }
-        SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-        if (on) {
-            sdl::CoverDisplayWithoutWindowManager(window_);
-        } else {
-            SDL_SetWindowSize(window_, ScreenWidth, ScreenHeight);
-            SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-        }
-        showWhole_ = true;
     }
 
     std::int32_t DesktopWidth() override
@@ -235,16 +227,16 @@ private:
             return;
         }
         Video();
-        const std::uint32_t flags = fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+        // Hidden until placed, so that it never shows at a place or size it then leaves.
         window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                   ScreenWidth, ScreenHeight, flags);
+                                   ScreenWidth, ScreenHeight, SDL_WINDOW_HIDDEN);
         if (window_ == nullptr) {
             std::fprintf(stderr, "vandrel: cannot open the screen window: %s\n", SDL_GetError());
             std::exit(1);
         }
-        if (fullScreen_) {
-            sdl::CoverDisplayWithoutWindowManager(window_);
-        }
+        managed_ = sdl::WindowManagerRuns(window_);
+        PlaceWindow();
+        SDL_ShowWindow(window_);
         presenter_ = sdl::CreatePresenter(window_);
         SDL_DisplayMode mode;
         std::int32_t hz = DefaultRefreshHz;
@@ -254,6 +246,25 @@ private:
         pacer_ = FramePacer(1'000'000'000 / hz - (presenter_->VSync() ? VSyncMarginNs : 0));
         ApplyIcon();
         SetPointerShape(shape_);
+    }
+
+    // Full screen is the window manager's full screen; where no window manager runs (a bare X
+    // server) nobody would answer that request, so the window itself covers the display.
+    void PlaceWindow()
+    {
+        SDL_Rect bounds{0, 0, ScreenWidth, ScreenHeight};
+        if (managed_) {
+            SDL_SetWindowFullscreen(window_, fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        } else if (fullScreen_ &&
+                   SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window_), &bounds) == 0) {
+            SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+            SDL_SetWindowSize(window_, bounds.w, bounds.h);
+        }
+        if (!fullScreen_) {
+            SDL_SetWindowSize(window_, ScreenWidth, ScreenHeight);
+            SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        }
+        showWhole_ = true;
     }
 
     void ApplyIcon()
@@ -349,6 +360,7 @@ private:
     Bitmap icon_;
     MousePointer shape_ = MousePointer::Default;
     bool fullScreen_ = false;
+    bool managed_ = true;   // a window manager places the window
     bool showWhole_ = true; // the window needs the whole picture at the next present
     FramePacer pacer_{1'000'000'000 / DefaultRefreshHz};
 };

@@ -1,5 +1,5 @@
-// Full screen on a bare X server (a kiosk, xinit straight into the program): SDL asks the window
-// manager for full screen and, with nobody to answer, the window would keep its size and place.
+// Whether a window manager runs on the X display: on a bare X server SDL's full-screen request
+// goes unanswered and the window would keep its size and place.
 #include "platform/backend/sdl/SdlX11.h"
 
 #include <SDL_syswm.h>
@@ -32,22 +32,12 @@ bool HasWindowManager(Display* display)
 
 } // namespace
 
-void CoverDisplayWithoutWindowManager(SDL_Window* window)
+bool WindowManagerRuns(SDL_Window* window)
 {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11 ||
-        HasWindowManager(info.info.x11.display)) {
-        return;
-    }
-    SDL_Rect bounds;
-    if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &bounds) != 0) {
-        return;
-    }
-    XMoveResizeWindow(info.info.x11.display, info.info.x11.window, bounds.x, bounds.y,
-                      static_cast<unsigned int>(bounds.w), static_cast<unsigned int>(bounds.h));
-    XRaiseWindow(info.info.x11.display, info.info.x11.window);
-    XFlush(info.info.x11.display);
+    return SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11 ||
+           HasWindowManager(info.info.x11.display);
 }
 
 } // namespace platform::sdl

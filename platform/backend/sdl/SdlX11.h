@@ -1,12 +1,12 @@
-// What the SDL backend does itself on an X display that has no window manager.
+// What the SDL backend asks the X display itself.
 #pragma once
 
 #include <SDL.h>
 
 namespace platform::sdl {
 
-// Where no window manager runs on the window's X display, moves and sizes the full-screen window
-// over its whole display, as a window manager would; elsewhere it does nothing.
-void CoverDisplayWithoutWindowManager(SDL_Window* window);
+// Whether a window manager places the window: false only on an X display where none runs (a kiosk,
+// xinit straight into the program), where a full-screen request would go unanswered.
+bool WindowManagerRuns(SDL_Window* window);
 
 } // namespace platform::sdl
