@@ -233,6 +233,10 @@ void EditorWindow::OpenMap()
 // The map module writes the whole file or nothing, so a failed save leaves the old file as it was.
 void EditorWindow::SaveMap()
 {
+    if (const std::string refusal = SaveRefusal(); !refusal.empty()) {
+        platform::MsgBox(refusal, platform::vbExclamation, look.startTitle);
+        return;
+    }
     platform::OpenFileName dialog = MapDialog();
     dialog.Flags = platform::OFN_OVERWRITEPROMPT;
     const bool chosen = platform::GetSaveFileNameA(&dialog);
@@ -425,10 +429,10 @@ bool EditorWindow::HideFirstHit(std::vector<SpriteClass>& entries) const
 std::int32_t StepAround(std::int32_t value, std::int32_t step, std::int32_t last)
 {
     const std::int32_t next = value + step;
-    if (step < 0 && next < 0) {
-        return last;
+    if (step < 0) {
+        return next < 0 ? last : next;
     }
-    return step > 0 && next > last ? 0 : next;
+    return next > last ? 0 : next;
 }
 
 const SpriteClass* PictureOf(std::span<const SpriteClass> pictures, std::int32_t id)

@@ -84,6 +84,9 @@ protected:
     virtual bool ReadMapFile(std::string_view path) = 0;
     // Writes the map through the game's map module; false when the file could not be written.
     virtual bool WriteMapFile(std::string_view path) = 0;
+    // Why the map may not be saved as it stands, shown instead of the save dialog; empty when it
+    // may be saved.
+    virtual std::string SaveRefusal() const { return {}; }
 
     void Form_Load() override;
     void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) override;
@@ -120,7 +123,8 @@ protected:
 
     // Loads the background picture of the map's number (the holder's id).
     void LoadMapBackground(SpriteClass& background);
-    // The background number one step on, wrapping within 0..26, and its picture loaded.
+    // The background number one step on, wrapping past 0 and 26 (StepAround), and its picture
+    // loaded.
     void StepBackground(SpriteClass& background, std::int32_t step);
     // The previous and next arrows.
     void LoadArrows(SpriteClass& left, SpriteClass& right);
@@ -159,8 +163,8 @@ private:
     platform::OpenFileName MapDialog();
 };
 
-// value + step; a step down wraps to last only below 0, a step up to 0 only above last, so a
-// number outside 0..last (read from a file) otherwise moves by one.
+// value + step: a step down that passes below 0 gives last, a step up that passes last gives 0; a
+// value read out of that range steps by one like any other.
 std::int32_t StepAround(std::int32_t value, std::int32_t step, std::int32_t last);
 // The picture of an id read from a file or a palette; nullptr when the id names none.
 const SpriteClass* PictureOf(std::span<const SpriteClass> pictures, std::int32_t id);

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "editors/morvex/MorvexEditorForm.h"
@@ -24,16 +25,6 @@ class MorvexEditorTest : public EditorFixture<MorvexEditorForm> {
 public:
     MorvexEditorTest() : EditorFixture("Morvex") {}
 
-    // Kind, X, Y and visible of each rock.
-    using Rock = std::tuple<std::int32_t, double, double, bool>;
-    static std::vector<Rock> Rocks()
-    {
-        std::vector<Rock> rocks;
-        for (const SpriteClass& s : mc::MapRocks) {
-            rocks.emplace_back(s.id, s.X, s.Y, s.visible);
-        }
-        return rocks;
-    }
     static long Shown(const std::vector<SpriteClass>& pool)
     {
         return std::count_if(pool.begin(), pool.end(), [](const auto& r) { return r.visible; });
@@ -60,8 +51,8 @@ TEST_F(MorvexEditorTest, PlacedRocksAreSavedReadBackAndPlayed)
     Click(form.backLeftButton); // background 26
     Click(form.backRightButton);
     Click(form.backRightButton); // background 1
-    EXPECT_EQ(Rocks(),
-              (std::vector<Rock>{
+    EXPECT_EQ(Entries(mc::MapRocks),
+              (std::vector<Entry>{
                   {0, 0, 0, false}, {2, 80, 80, false}, {2, 120, 80, true}, {1, 10, 0, true}}));
 
     headless::AnswerFileDialog("1");
@@ -69,7 +60,7 @@ TEST_F(MorvexEditorTest, PlacedRocksAreSavedReadBackAndPlayed)
     Close();
 
     ASSERT_TRUE(mc::LoadMap(MapFile("1").string()));
-    EXPECT_EQ(Rocks(), (std::vector<Rock>{{2, 120, 80, true}, {1, 10, 0, true}}));
+    EXPECT_EQ(Entries(mc::MapRocks), (std::vector<Entry>{{2, 120, 80, true}, {1, 10, 0, true}}));
     EXPECT_EQ(mc::MapBackground.id, 1);
 
     PlayLevelOne<MorvexForm>([](MorvexForm& game) {
@@ -124,6 +115,33 @@ TEST_F(MorvexEditorTest, FilesOpenAndSaveAsTheirRocksAllow)
     std::filesystem::remove(MapFile("copy"));
     Click(form.saveButton);
     EXPECT_FALSE(std::filesystem::exists(MapFile("copy")));
+}
+
+// A new map starts at the large size; the background arrows wrap only past 0 and 26; clear keeps
+// the title, the mode and the size.
+TEST_F(MorvexEditorTest, ModeSwitchBackgroundArrowsAndClear)
+{
+    testsupport::WriteText(MapFile("far", "normal"), "\"background\",40\r\n");
+    Show();
+    Click(form.sizeLeftButton);
+    headless::After(0).KeyPress(platform::vbKeyM);
+    form.RunPass();
+    Click(100, 100);
+    EXPECT_EQ(Entries(mc::MapRocks), (std::vector<Entry>{{0, 0, 0, false}, {0, 80, 80, true}}));
+    for (const auto& [arrow, number] :
+         {std::pair{&form.backRightButton, 0}, {&form.backLeftButton, 39}}) {
+        headless::AnswerFileDialog("far");
+        Click(form.openButton);
+        Click(*arrow);
+        EXPECT_EQ(mc::MapBackground.id, number);
+    }
+    Click(form.sizeLeftButton);
+    Click(form.clearButton);
+    EXPECT_EQ(Entries(mc::MapRocks), (std::vector<Entry>{{0, 0, 0, false}}));
+    EXPECT_EQ(mc::MapBackground.id, 0);
+    EXPECT_EQ(form.Caption(), "Morvex Editor - " + MapFile("far", "normal").string());
+    EXPECT_EQ(Common::gMode, "normal");
+    EXPECT_EQ(form.rockTool.id, 2);
 }
 
 TEST_F(MorvexEditorTest, EveryShippedMapOpensAndSavesByteForByte)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts a map editor for real under a virtual X server (in a window, silent audio, its own
-# settings), clicks TOOL first when it is given, then into the grid cell whose top-left corner is
-# CELL ("x" for x,0, or "x,y"), checks that the piece placed there is drawn (the middle pixel of
-# PICTURE at the middle of the piece), presses Esc and expects exit code 0.
+# settings), clicks TOOL first when it is given, then into a cell of its design area, checks that
+# the piece placed there is drawn (the middle pixel of PICTURE at the middle of the cell whose
+# top-left corner is CELL, "x,y"), presses Esc and expects exit code 0.
 #   editor-smoke.sh EDITOR TITLE PICTURE CELL XWD_PIXEL PICTURE_PIXEL [TOOL]
 #   (in the program folder; TOOL as x,y in window pixels)
 set -euo pipefail
@@ -13,11 +13,7 @@ fi
 program=$1
 title=$2
 picture=$3
-cellx=${4%,*}
-celly=0
-if [[ $4 == *,* ]]; then
-  celly=${4#*,}
-fi
+corner=$4
 xwdpixel=$5
 picturepixel=$6
 tool=${7:-}
@@ -30,7 +26,7 @@ export SDL_AUDIODRIVER=dummy VANDREL_WINDOWED=1
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 
 read -r -a size <<<"$("$picturepixel" "$picture" size)"
-cell="$((cellx + size[0] / 2)),$((celly + size[1] / 2))"
+cell="$((${corner%,*} + size[0] / 2)),$((${corner#*,} + size[1] / 2))"
 expected=$("$picturepixel" "$picture" "$((size[0] / 2)),$((size[1] / 2))")
 
 "$program" 2>"$work/stderr" &
