@@ -6,12 +6,6 @@
 
 namespace editor {
 
-namespace {
-
-constexpr platform::Color Black = platform::Rgb(0, 0, 0);
-
-} // namespace
-
 SpriteMapEditor::SpriteMapEditor(const EditorLook& editorLook, const SpriteMap& spriteMap,
                                  std::int32_t lastKindId, std::int32_t selectorLeft)
     : EditorWindow(editorLook), map(spriteMap), lastKind(lastKindId), selectorX(selectorLeft)
@@ -20,10 +14,6 @@ SpriteMapEditor::SpriteMapEditor(const EditorLook& editorLook, const SpriteMap& 
 
 void SpriteMapEditor::LoadEditor()
 {
-    platform::FontSpec font = Font();
-    font.points = 12;
-    font.bold = true;
-    SetFont(font);
     LoadPictures();
     NewMap("easy");
     PlacePanel();
@@ -67,14 +57,7 @@ void SpriteMapEditor::PlacePanel()
     backRightButton.X = backNumberBox.X + 50 + 12;
     backRightButton.Y = selector.left.Y;
 
-    saveButton.X = stopButton.X - saveButton.width - 36;
-    saveButton.Y = 498;
-    openButton.X = saveButton.X;
-    openButton.Y = saveButton.Y + saveButton.Height + 12;
-    gridButton.X = saveButton.X - gridButton.width - 24;
-    gridButton.Y = saveButton.Y;
-    modeButton.X = openButton.X - openButton.width - 24;
-    modeButton.Y = openButton.Y;
+    PlaceFileButtons(stopButton.X - saveButton.width - 36, 24);
     removeButton.LoadDCImage("Gfx\\Buttons\\removeButton.gif", *this);
     removeButton.X = gridButton.X - gridButton.width - 24;
     removeButton.Y = gridButton.Y;
@@ -92,26 +75,6 @@ void SpriteMapEditor::NewMap(std::string_view mode)
     tool.Y = 545 - platform::IntDiv(tool.Height, 2);
     tool.X = 154 - platform::IntDiv(tool.width, 2);
     BuildGrid();
-}
-
-void SpriteMapEditor::LayOutGrid(std::size_t cells, std::int32_t firstX)
-{
-    gridCells.assign(cells, SpriteClass{});
-    const std::int32_t w = Cursor.width;
-    const std::int32_t h = Cursor.Height;
-    std::int32_t x = firstX;
-    std::int32_t y = 0;
-    for (SpriteClass& cell : gridCells) {
-        cell.X = x;
-        cell.Y = y;
-        cell.width = w;
-        cell.Height = h;
-        x += w;
-        if (x + w > 800) {
-            x = firstX;
-            y += h;
-        }
-    }
 }
 
 // The title, the mode, the tool and the kind stay.
@@ -142,49 +105,39 @@ void SpriteMapEditor::TrackPointer()
         {&clearButton, &selector.left, &selector.right, &backLeftButton, &backRightButton});
     Cursor.X = gridCells[0].X;
     Cursor.Y = gridCells[0].Y;
-    if (PointerY >= PanelTop) {
-        return;
-    }
-    for (const SpriteClass& cell : gridCells) {
-        if (cell.IsUnder(PointerX, PointerY)) {
-            Cursor.X = cell.X;
-            Cursor.Y = cell.Y;
-        }
+    if (PointerY < PanelTop) {
+        SnapCursor(true);
     }
 }
 
 void SpriteMapEditor::ClickEditor()
 {
-    const auto under = [this](const SpriteClass& sprite) {
-        return sprite.IsUnder(PointerX, PointerY);
-    };
+    if (ClickGridOrMode()) {
+        return;
+    }
     const KindSelector selector = Selector();
-    if (under(gridButton)) {
-        gridButton.active = !gridButton.active;
-    } else if (under(modeButton)) {
-        SwitchMode();
-    } else if (under(selector.left)) {
+    if (PointerOn(selector.left)) {
         SelectKind(StepAround(selector.tool.id, -1, lastKind));
         KindStepped();
-    } else if (under(selector.tool)) {
+    } else if (PointerOn(selector.tool)) {
         SelectKind(selector.tool.id);
-    } else if (under(selector.right)) {
+    } else if (PointerOn(selector.right)) {
         SelectKind(StepAround(selector.tool.id, 1, lastKind));
         KindStepped();
-    } else if (under(backLeftButton)) {
+    } else if (PointerOn(backLeftButton)) {
         StepBackground(map.background, -1);
-    } else if (under(backRightButton)) {
+    } else if (PointerOn(backRightButton)) {
         StepBackground(map.background, 1);
-    } else if (under(removeButton)) {
+    } else if (PointerOn(removeButton)) {
         SelectTool(removeButton, {&selector.tool, &removeButton});
         Cursor.SetSpriteDC(removeButton);
-    } else if (under(clearButton)) {
+    } else if (PointerOn(clearButton)) {
         ClearMap();
     } else if (PointerY < PanelTop) {
         if (selector.tool.active) {
             PlaceAtBrush();
         } else {
-            RemoveFirstHit();
+            HideFirstHit(map.entries);
         }
     }
 }
@@ -195,33 +148,11 @@ void SpriteMapEditor::PlaceAtBrush()
 {
     for (std::size_t i = 0; i < map.entries.size(); ++i) {
         if (map.entries[i].SpriteCollision(Cursor)) {
-            CopyCursorToEntry(i);
+            CopyCursorTo(map.entries[i]);
             return;
         }
     }
-    map.entries.emplace_back();
-    CopyCursorToEntry(map.entries.size() - 1);
-}
-
-void SpriteMapEditor::CopyCursorToEntry(std::size_t index)
-{
-    SpriteClass& entry = map.entries[index];
-    entry.X = Cursor.X;
-    entry.Y = Cursor.Y;
-    entry.id = Cursor.id;
-    entry.SetSpriteDC(Cursor);
-    entry.visible = true;
-}
-
-bool SpriteMapEditor::RemoveFirstHit()
-{
-    for (SpriteClass& entry : map.entries) {
-        if (entry.visible && entry.SpriteCollision(Cursor)) {
-            entry.visible = false;
-            return true;
-        }
-    }
-    return false;
+    CopyCursorTo(map.entries.emplace_back());
 }
 
 // The background picture covers the previous pass, so the window is not cleared first.
@@ -239,8 +170,7 @@ void SpriteMapEditor::DrawEditor()
     const KindSelector selector = Selector();
     selector.left.Draw(*this);
     selector.tool.Draw(*this);
-    Line(selector.tool.Left(), selector.tool.Top(), selector.tool.Right(), selector.tool.Bottom(),
-         Black, true);
+    DrawOutline(selector.tool);
     selector.right.Draw(*this);
     backLeftButton.Draw(*this);
     DrawNumberBox(backNumberBox, map.background.id);

@@ -52,9 +52,6 @@ protected:
     // After an arrow chose another kind.
     virtual void KindStepped() {}
 
-    // Cells of the brush's size in rows from x firstX; a row holds the cells that end at or before
-    // x 800.
-    void LayOutGrid(std::size_t cells, std::int32_t firstX);
     void FreeKindPictures();
 
 private:
@@ -71,8 +68,6 @@ private:
     void PlacePanel();
     void SelectKind(std::int32_t kind);
     void PlaceAtBrush();
-    void CopyCursorToEntry(std::size_t index);
-    bool RemoveFirstHit();
     void DrawBrush();
 
     const SpriteMap map;

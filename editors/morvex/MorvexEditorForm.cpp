@@ -66,7 +66,7 @@ void MorvexEditorForm::BuildGrid()
                                                        : SmallGrid;
     Cursor.width = grid.cell;
     Cursor.Height = grid.cell;
-    LayOutGrid(grid.cells, grid.firstX);
+    BuildGridCells(grid.cells, grid.firstX, 0, 800);
 }
 
 void MorvexEditorForm::KindStepped()

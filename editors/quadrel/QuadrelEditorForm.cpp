@@ -144,19 +144,16 @@ void QuadrelEditorForm::TrackPointer()
 // Painting sets only the cell's id, so every cell keeps the mode's size and place.
 void QuadrelEditorForm::ClickEditor()
 {
-    for (std::size_t n = 0; n < Palette.size(); ++n) {
-        if (Palette[n].IsUnder(PointerX, PointerY)) {
-            SelectBlockTool(Palette[n], static_cast<std::int32_t>(n));
-            return;
-        }
+    if (const std::int32_t n = PaletteEntryUnder(Palette); n >= 0) {
+        SelectBlockTool(Palette[static_cast<std::size_t>(n)], n);
+        return;
     }
-    if (gridButton.IsUnder(PointerX, PointerY)) {
-        gridButton.active = !gridButton.active;
-    } else if (modeButton.IsUnder(PointerX, PointerY)) {
-        SwitchMode();
-    } else if (clearButton.IsUnder(PointerX, PointerY)) {
+    if (ClickGridOrMode()) {
+        return;
+    }
+    if (PointerOn(clearButton)) {
         ClearMap();
-    } else if (removeButton.IsUnder(PointerX, PointerY)) {
+    } else if (PointerOn(removeButton)) {
         SelectBlockTool(removeButton, -1);
     } else if (SpriteClass* cell = CellAt(PointerX, PointerY);
                cell != nullptr && PointerY < editor::PanelTop) {

@@ -73,5 +73,5 @@ void ZentarEditorForm::BuildGrid()
         Cursor.Height = ModeCellSize();
     }
     const bool normal = Common::gMode == "normal";
-    LayOutGrid(normal ? 220 : 91, normal ? 0 : 10);
+    BuildGridCells(normal ? 220 : 91, normal ? 0 : 10, 0, 800);
 }

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Starts a map editor for real under a virtual X server (in a window, silent audio, its own
-# settings), clicks into a cell of its design area, checks that the piece placed there is drawn
-# (the middle pixel of PICTURE at the middle of the cell whose top-left corner is CELL, "x,y"),
-# presses Esc and expects exit code 0.
-#   editor-smoke.sh EDITOR TITLE PICTURE CELL XWD_PIXEL PICTURE_PIXEL   (in the program folder)
+# settings), clicks TOOL first when it is given, then into a cell of its design area, checks that
+# the piece placed there is drawn (the middle pixel of PICTURE at the middle of the cell whose
+# top-left corner is CELL, "x,y"), presses Esc and expects exit code 0.
+#   editor-smoke.sh EDITOR TITLE PICTURE CELL XWD_PIXEL PICTURE_PIXEL [TOOL]
+#   (in the program folder; TOOL as x,y in window pixels)
 set -euo pipefail
 if [ -z "${SMOKE_INSIDE_X:-}" ]; then
   export SMOKE_INSIDE_X=1
@@ -15,6 +16,7 @@ picture=$3
 corner=$4
 xwdpixel=$5
 picturepixel=$6
+tool=${7:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/config" "$work/runtime"
@@ -50,6 +52,10 @@ fi
 # the brush is not drawn: what shows in the cell is the piece placed.
 drawn=""
 for _ in $(seq 1 20); do
+  if [ -n "$tool" ]; then
+    xdotool mousemove --window "$window" "${tool%,*}" "${tool#*,}" click 1
+    sleep 0.2
+  fi
   xdotool mousemove --window "$window" "${cell%,*}" "${cell#*,}" mousedown 1
   sleep 0.2
   xdotool mouseup 1 mousemove --window "$window" 400 590
