@@ -68,6 +68,8 @@ void GameWindow::BeginLoad()
         SetClientSize(800, 600);
         SetCaption("Vandrel");
     }
+    // The status panel's text.
+    SetFont({"Comic Sans MS", 28, true});
 }
 
 LevelLoad GameWindow::LoadLevelMap(std::string_view game, std::int16_t& level,

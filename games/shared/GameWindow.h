@@ -88,8 +88,8 @@ protected:
     // new game, then the loop timer armed and the default pointer.
     void Form_Load() override;
     // The start of loading: a quit request and held input left from an earlier showing are
-    // forgotten, no button is framed until the pointer moves, and the window fills the screen or is
-    // an 800 x 600 window "Vandrel".
+    // forgotten, no button is framed until the pointer moves, the window fills the screen or is
+    // an 800 x 600 window "Vandrel", and its font is the status panel's.
     void BeginLoad();
 
     // Loads the map of a level of the running mode ("Maps\<game>\<mode>\<level>.map") with loadMap.
