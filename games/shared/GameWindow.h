@@ -5,8 +5,10 @@
 // launcher (also by the close box). Each game adds its settings, pictures, sounds, input and rules.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string_view>
 
 #include "platform/Form.h"
@@ -124,6 +126,12 @@ protected:
     void StartStopHint(bool newGame);
     // While waiting: the hint runs out, and the stop button is framed while it lasts.
     void UpdateStopHint();
+
+    // The shot a fire command takes: the first hidden one of shots, once more than 250 ms have
+    // passed since lastShotTime (a GetTickMs value); nullptr otherwise. With a shot, one of the
+    // three fire sounds, drawn at random, plays when FxOn.
+    SpriteClass* TakeShot(std::span<SpriteClass> shots, std::int32_t lastShotTime,
+                          std::array<MMedia, 3>& fireSounds) const;
 
     // At every level set-up that loads a map: the curtain at rest, hidden, just above the field.
     static void RaiseCurtain(SpriteClass& curtain);
