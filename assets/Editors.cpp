@@ -1,5 +1,5 @@
-// The map editors' panel buttons: open, save, grid, clear, remove, the two arrows and the small
-// mode button, all 40 x 40 picture tiles in the look of the games' option buttons.
+// The map editors' panel buttons: open, save, grid, clear, the remove tools, the two arrows, the
+// small mode button and the Lupido editor's tools, picture tiles in the look of the option buttons.
 #include "assets/Catalog.h"
 #include "assets/Style.h"
 
@@ -91,6 +91,143 @@ Canvas ArrowButton(bool right)
     return canvas;
 }
 
+// A tile half as high as it is wide: the small steppers under the Lupido editor's tools.
+Canvas HalfTile()
+{
+    Canvas canvas(40, 20, Ink);
+    canvas.SetUnits(100);
+    canvas.Fill(Rect(4, 4, 96, 46, 6),
+                LinearGradient({0, 0}, {0, 50}, TileTop, Mix(TileTop, TileBottom, 0.8)));
+    return canvas;
+}
+
+// Previous on the left half, next on the right half.
+Canvas ChangeAmountButton()
+{
+    Canvas canvas = HalfTile();
+    Symbol(canvas, Polygon({{12, 25}, {34, 12}, {34, 38}}), Blue, 2.5);
+    Symbol(canvas, Polygon({{88, 25}, {66, 12}, {66, 38}}), Blue, 2.5);
+    return canvas;
+}
+
+// Slower on the left, faster on the right; the editor prints the factor in the middle.
+Canvas SpeedButton()
+{
+    Canvas canvas = HalfTile();
+    Symbol(canvas, Rect(8, 22, 26, 28, 1), Red, 2.5);
+    Symbol(canvas, Union(Rect(74, 22, 92, 28, 1), Rect(80, 16, 86, 34, 1)), Green, 2.5);
+    return canvas;
+}
+
+// Water with two waves.
+Canvas RiversButton()
+{
+    Canvas canvas = Tile(40);
+    Symbol(canvas, Rect(14, 20, 86, 80, 6), 0x3C8DE8, 2.5);
+    for (double y : {40.0, 60.0}) {
+        canvas.Fill(
+            Polyline({{22, y}, {34, y - 6}, {46, y}, {58, y - 6}, {70, y}, {78, y - 4}}, 2.4),
+            White);
+    }
+    return canvas;
+}
+
+// Tarmac with a dashed middle line.
+Canvas RoadsButton()
+{
+    Canvas canvas = Tile(40);
+    Symbol(canvas, Rect(14, 20, 86, 80, 6), 0x5A5E6B, 2.5);
+    for (double x : {20.0, 44.0, 68.0}) {
+        canvas.Fill(Rect(x, 47, x + 13, 53, 1.5), White);
+    }
+    return canvas;
+}
+
+Canvas LogButton()
+{
+    Canvas canvas = Tile(40);
+    Symbol(canvas, Rect(12, 36, 88, 64, 14), 0x94622F);
+    canvas.Fill(Capsule({24, 45}, {62, 45}, 1.6), 0x6A4220);
+    canvas.Fill(Capsule({30, 55}, {70, 55}, 1.6), 0x6A4220);
+    canvas.Fill(Grow(Ellipse({78, 50}, 6, 12), 1.5), Ink);
+    canvas.Fill(Ellipse({78, 50}, 6, 12), 0xE2B77A);
+    return canvas;
+}
+
+// A small car seen from the side.
+Canvas CarButton()
+{
+    Canvas canvas = Tile(40);
+    const Shape body = Union(Rect(14, 46, 86, 68, 8), Rect(30, 30, 68, 52, 8));
+    Symbol(canvas, body, Red, 2.5);
+    canvas.Fill(Rect(36, 35, 48, 47, 2), 0xBFE4FF);
+    canvas.Fill(Rect(52, 35, 63, 47, 2), 0xBFE4FF);
+    for (double x : {30.0, 70.0}) {
+        canvas.Fill(Circle({x, 70}, 9), Ink);
+        canvas.Fill(Circle({x, 70}, 4), Grey);
+    }
+    return canvas;
+}
+
+Canvas FlowerButton()
+{
+    Canvas canvas = Tile(40);
+    std::vector<Shape> leaves;
+    for (int i = 0; i < 5; ++i) {
+        leaves.push_back(Circle(OnEllipse({50, 50}, 18, 18, -90 + i * 72.0), 13));
+    }
+    Symbol(canvas, Union(leaves), 0xB07CFF);
+    Symbol(canvas, Circle({50, 50}, 9), Gold, 2.5);
+    return canvas;
+}
+
+Canvas BushButton()
+{
+    Canvas canvas = Tile(40);
+    const Shape bush = Union({Circle({32, 56}, 18), Circle({52, 42}, 22), Circle({70, 58}, 16),
+                              Rect(18, 56, 84, 80, 10)});
+    Symbol(canvas, bush, 0x3FA848);
+    for (const Vec berry : {Vec{38, 50}, Vec{62, 62}, Vec{58, 34}}) {
+        canvas.Fill(Circle(berry, 4.5), Red);
+    }
+    return canvas;
+}
+
+// A brick with a red cross over it.
+Canvas RemoveBrickButton()
+{
+    Canvas canvas = Tile(40);
+    Symbol(canvas, Rect(14, 34, 86, 66, 3), 0xC8553A, 2.5);
+    canvas.Fill(Rect(48, 34, 52, 66), Lighter(Grey, 0.4));
+    Symbol(canvas, CrossSymbol({50, 50}, 70), Red);
+    return canvas;
+}
+
+// Four blocks with a red cross over them.
+Canvas RemoveBlocksButton()
+{
+    Canvas canvas = Tile(40);
+    const Color blocks[] = {Gold, Green, Blue, Orange};
+    for (int i = 0; i < 4; ++i) {
+        const double x = 20 + (i % 2) * 31;
+        const double y = 20 + (i / 2) * 31;
+        Symbol(canvas, Rect(x, y, x + 29, y + 29, 4), blocks[i], 2.5);
+    }
+    Symbol(canvas, CrossSymbol({50, 50}, 70), Red);
+    return canvas;
+}
+
+// The direction arrow drawn on logs and cars, keyed so the lane shows around it.
+Canvas DirectionArrow(bool right)
+{
+    Canvas canvas(20, 20);
+    canvas.SetUnits(100);
+    const Shape arrow =
+        right ? ArrowSymbol({14, 50}, {88, 50}, 24) : ArrowSymbol({86, 50}, {12, 50}, 24);
+    Symbol(canvas, arrow, White, 7);
+    return canvas;
+}
+
 } // namespace
 
 void AddEditors(Catalog& catalog)
@@ -104,6 +241,21 @@ void AddEditors(Catalog& catalog)
     AddOpaqueGif(catalog, "Gfx/Buttons/rightButton.gif", [] { return ArrowButton(true).Opaque(); });
     AddOpaqueGif(catalog, "Gfx/Buttons/easyModeButtonS.gif",
                  [] { return ModeButton(true, 40).Opaque(); });
+    AddOpaqueGif(catalog, "Gfx/Buttons/removeBrickButton.gif",
+                 [] { return RemoveBrickButton().Opaque(); });
+    AddOpaqueGif(catalog, "Gfx/Buttons/removeBlocksButton.gif",
+                 [] { return RemoveBlocksButton().Opaque(); });
+    AddOpaqueGif(catalog, "Gfx/Buttons/riversButton.gif", [] { return RiversButton().Opaque(); });
+    AddOpaqueGif(catalog, "Gfx/Buttons/roadsButton.gif", [] { return RoadsButton().Opaque(); });
+    AddOpaqueGif(catalog, "Gfx/Buttons/logButton.gif", [] { return LogButton().Opaque(); });
+    AddOpaqueGif(catalog, "Gfx/Buttons/carButton.gif", [] { return CarButton().Opaque(); });
+    AddOpaqueGif(catalog, "Gfx/Buttons/changeAmountButton.gif",
+                 [] { return ChangeAmountButton().Opaque(); });
+    AddOpaqueGif(catalog, "Gfx/Buttons/speedButton.gif", [] { return SpeedButton().Opaque(); });
+    AddOpaqueGif(catalog, "Gfx/Lupido/flowerButton.gif", [] { return FlowerButton().Opaque(); });
+    AddOpaqueGif(catalog, "Gfx/Lupido/bushButton.gif", [] { return BushButton().Opaque(); });
+    AddKeyedGif(catalog, "Gfx/Lupido/leftDir.gif", [] { return DirectionArrow(false); });
+    AddKeyedGif(catalog, "Gfx/Lupido/rightDir.gif", [] { return DirectionArrow(true); });
 }
 
 } // namespace assetgen

@@ -19,6 +19,7 @@ endfunction()
 # Every test runs in well under a second (a few under the sanitizers): a test still running after
 # this many seconds waits for something that never comes, and fails instead of hanging the suite.
 set(VANDREL_TEST_TIMEOUT 60)
+set(VANDREL_WHOLE_TIMEOUT 900)
 
 # vandrel_tests(NAME DIR DEPS...): one GoogleTest program of every .cpp in DIR, registered with CTest.
 # (The test main selects the dummy SDL drivers itself.)
@@ -31,6 +32,11 @@ function(vandrel_tests name dir)
   gtest_discover_tests(${name} WORKING_DIRECTORY ${VANDREL_PROGRAM_DIR}
                        DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST
                        PROPERTIES TIMEOUT ${VANDREL_TEST_TIMEOUT})
+  # The whole program once more in one process: a test that leans on what an earlier one left
+  # behind (a window object, a file, the clock) fails here, though it passes in a process of its
+  # own.
+  add_test(NAME ${name}.whole COMMAND ${name} WORKING_DIRECTORY ${VANDREL_PROGRAM_DIR})
+  set_tests_properties(${name}.whole PROPERTIES LABELS whole TIMEOUT ${VANDREL_WHOLE_TIMEOUT})
 endfunction()
 
 # vandrel_display_tests(NAME DIR DEPS...): a GoogleTest program of tests on real devices (a display,

@@ -19,6 +19,9 @@ void FillPixels(Bitmap& bitmap, std::int64_t left, std::int64_t top, std::int64_
     top = std::max<std::int64_t>(top, 0);
     right = std::min<std::int64_t>(right, bitmap.width - 1);
     bottom = std::min<std::int64_t>(bottom, bitmap.height - 1);
+    if (left > right) {
+        return;
+    }
     for (auto y = top; y <= bottom; ++y) {
         auto* row = bitmap.Row(static_cast<std::int32_t>(y));
         std::fill(row + left, row + right + 1, value);

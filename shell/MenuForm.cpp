@@ -26,11 +26,31 @@ MenuForm::MenuForm()
     gOneButtonTimer.OnTimer = [this] { gOneButtonTimer_Timer(); };
 }
 
+namespace {
+
+// Never destroyed at exit: windows live for the process, and the window system may go first.
+MenuForm* launcher = nullptr;
+
+} // namespace
+
 MenuForm& TheMenuForm()
 {
-    // Never destroyed: windows live for the process, and the window system may go first at exit.
-    static auto* const form = new MenuForm;
-    return *form;
+    if (launcher == nullptr) {
+        launcher = new MenuForm;
+    }
+    return *launcher;
+}
+
+void DiscardMenuForm()
+{
+    if (launcher == nullptr) {
+        return;
+    }
+    if (launcher->IsLoaded()) {
+        launcher->ExitProgram();
+    }
+    delete launcher;
+    launcher = nullptr;
 }
 
 void MenuForm::Form_Initialize()

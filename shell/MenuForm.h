@@ -84,3 +84,7 @@ private:
 
 // The launcher object of the program, created at its first use; games show it when they leave.
 MenuForm& TheMenuForm();
+// Ends the program if the launcher is still shown and deletes the launcher object, so that the next
+// TheMenuForm() creates one as a new process does (scan index 0, no icon selected, the splash to
+// come): for running one program after another in a single process, as the tests do.
+void DiscardMenuForm();

@@ -49,6 +49,10 @@ void EditorWindow::Form_Load()
     SetTitle(look.startTitle);
     if (look.clicks) {
         SetBackColor(BackColour);
+        platform::FontSpec font = Font();
+        font.points = 12;
+        font.bold = true;
+        SetFont(font);
         clickSound.OpenMedia("Sfx\\click.wav");
     }
     LoadFrameButtons();
@@ -113,11 +117,11 @@ void EditorWindow::Form_Click()
         clickSound.PlayMedia();
     }
     ReadPointer();
-    if (stopButton.IsUnder(PointerX, PointerY)) {
+    if (PointerOn(stopButton)) {
         QuitEditor = true;
-    } else if (openButton.IsUnder(PointerX, PointerY)) {
+    } else if (PointerOn(openButton)) {
         OpenMap();
-    } else if (saveButton.IsUnder(PointerX, PointerY)) {
+    } else if (PointerOn(saveButton)) {
         SaveMap();
     } else {
         ClickEditor();
@@ -140,14 +144,31 @@ void EditorWindow::ReadPointer()
     PointerY = ToInt16(point.y);
 }
 
+bool EditorWindow::PointerOn(const SpriteClass& sprite) const
+{
+    return sprite.IsUnder(PointerX, PointerY);
+}
+
+bool EditorWindow::ClickGridOrMode()
+{
+    if (PointerOn(gridButton)) {
+        gridButton.active = !gridButton.active;
+    } else if (PointerOn(modeButton)) {
+        SwitchMode();
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void EditorWindow::TrackButtons(std::initializer_list<SpriteClass*> hoverButtons)
 {
     ReadPointer();
     for (SpriteClass* button : {&stopButton, &saveButton, &openButton}) {
-        button->active = button->IsUnder(PointerX, PointerY);
+        button->active = PointerOn(*button);
     }
     for (SpriteClass* button : hoverButtons) {
-        button->active = button->IsUnder(PointerX, PointerY);
+        button->active = PointerOn(*button);
     }
     SetMousePointer(PointerY >= PanelTop ? platform::MousePointer::Default
                                          : platform::MousePointer::Crosshair);
@@ -162,7 +183,9 @@ void EditorWindow::LoadFrameButtons()
     openButton.LoadDCImage("Gfx\\Buttons\\openButton.gif", *this);
     gridButton.LoadDCImage("Gfx\\Buttons\\gridButton.gif", *this);
     modeButton.LoadDCImage("Gfx\\Buttons\\easyModeButtonS.gif", *this);
-    clearButton.LoadDCImage(look.clearPicture, *this);
+    if (!look.clearPicture.empty()) {
+        clearButton.LoadDCImage(look.clearPicture, *this);
+    }
     gridButton.active = true;
 }
 
@@ -210,6 +233,10 @@ void EditorWindow::OpenMap()
 // The map module writes the whole file or nothing, so a failed save leaves the old file as it was.
 void EditorWindow::SaveMap()
 {
+    if (const std::string refusal = SaveRefusal(); !refusal.empty()) {
+        platform::MsgBox(refusal, platform::vbExclamation, look.startTitle);
+        return;
+    }
     platform::OpenFileName dialog = MapDialog();
     dialog.Flags = platform::OFN_OVERWRITEPROMPT;
     const bool chosen = platform::GetSaveFileNameA(&dialog);
@@ -295,11 +322,115 @@ void EditorWindow::SelectTool(SpriteClass& chosen, std::initializer_list<SpriteC
     chosen.active = true;
 }
 
+void EditorWindow::PlaceFileButtons(std::int32_t saveX, std::int32_t gap)
+{
+    saveButton.X = saveX;
+    saveButton.Y = 498;
+    openButton.X = saveButton.X;
+    openButton.Y = saveButton.Y + saveButton.Height + 12;
+    gridButton.X = saveButton.X - gridButton.width - gap;
+    gridButton.Y = saveButton.Y;
+    modeButton.X = openButton.X - openButton.width - gap;
+    modeButton.Y = openButton.Y;
+}
+
+void EditorWindow::BuildGridCells(std::size_t count, std::int32_t x0, std::int32_t y0,
+                                  std::int32_t right)
+{
+    gridCells.assign(count, SpriteClass{});
+    const std::int32_t w = Cursor.width;
+    const std::int32_t h = Cursor.Height;
+    std::int32_t x = x0;
+    std::int32_t y = y0;
+    for (SpriteClass& cell : gridCells) {
+        cell.X = x;
+        cell.Y = y;
+        cell.width = w;
+        cell.Height = h;
+        x += w;
+        if (x + w > right) {
+            x = x0;
+            y += h;
+        }
+    }
+}
+
+void EditorWindow::SnapCursor(bool lastWins)
+{
+    const SpriteClass* under = nullptr;
+    for (const SpriteClass& cell : gridCells) {
+        if (PointerOn(cell)) {
+            under = &cell;
+            if (!lastWins) {
+                break;
+            }
+        }
+    }
+    if (under != nullptr) {
+        Cursor.X = under->X;
+        Cursor.Y = under->Y;
+    }
+}
+
+void EditorWindow::ShowBrush(std::span<const SpriteClass> pictures)
+{
+    const SpriteClass* picture = PictureOf(pictures, Cursor.id);
+    Cursor.SetDC(PointerY >= PanelTop || picture == nullptr ? 0 : picture->GetDC(-1));
+}
+
+std::int32_t EditorWindow::PaletteEntryUnder(std::span<const SpriteClass> palette) const
+{
+    for (std::size_t n = 0; n < palette.size(); ++n) {
+        if (PointerOn(palette[n])) {
+            return static_cast<std::int32_t>(n);
+        }
+    }
+    return -1;
+}
+
+void EditorWindow::DrawPalette(std::span<const SpriteClass> palette, std::int32_t selected)
+{
+    for (std::size_t n = 0; n < palette.size(); ++n) {
+        const SpriteClass& entry = palette[n];
+        entry.Draw(*this);
+        const bool chosen = static_cast<std::int32_t>(n) == selected;
+        SetDrawWidth(chosen ? 4 : 1);
+        Line(entry.X, entry.Y, entry.X + entry.width, entry.Y + entry.Height, chosen ? Blue : Black,
+             true);
+    }
+}
+
+void EditorWindow::DrawOutline(const SpriteClass& sprite)
+{
+    SetDrawWidth(1);
+    Line(sprite.Left(), sprite.Top(), sprite.Right(), sprite.Bottom(), Black, true);
+}
+
+void EditorWindow::CopyCursorTo(SpriteClass& entry) const
+{
+    entry.X = Cursor.X;
+    entry.Y = Cursor.Y;
+    entry.id = Cursor.id;
+    entry.SetSpriteDC(Cursor);
+    entry.visible = true;
+}
+
+bool EditorWindow::HideFirstHit(std::vector<SpriteClass>& entries) const
+{
+    for (SpriteClass& entry : entries) {
+        if (entry.visible && entry.SpriteCollision(Cursor)) {
+            entry.visible = false;
+            return true;
+        }
+    }
+    return false;
+}
+
 std::int32_t StepAround(std::int32_t value, std::int32_t step, std::int32_t last)
 {
     const std::int32_t next = value + step;
-    if (next < 0) {
-        return last;
+    if (step < 0) {
+        return next < 0 ? last : next;
     }
     return next > last ? 0 : next;
 }

@@ -25,8 +25,8 @@ struct EditorLook {
     std::string_view startTitle;   // caption while it loads
     std::string_view newMapTitle;  // caption of a new, empty map
     std::string_view openTitle;    // caption of an opened map, followed by the file name
-    std::string_view clearPicture; // its clear button's picture
-    bool clicks = false;           // a click sound on every click and the green back colour
+    std::string_view clearPicture; // its clear button's picture; empty where it has none
+    bool clicks = false; // a click sound on every click, the green back colour, bold 12-point text
 };
 
 inline constexpr std::int16_t PanelTop = 480;
@@ -84,6 +84,9 @@ protected:
     virtual bool ReadMapFile(std::string_view path) = 0;
     // Writes the map through the game's map module; false when the file could not be written.
     virtual bool WriteMapFile(std::string_view path) = 0;
+    // Why the map may not be saved as it stands, shown instead of the save dialog; empty when it
+    // may be saved.
+    virtual std::string SaveRefusal() const { return {}; }
 
     void Form_Load() override;
     void Form_QueryUnload(std::int16_t& cancel, std::int16_t unloadMode) override;
@@ -93,6 +96,11 @@ protected:
 
     // The pointer's screen position in client pixels, into PointerX and PointerY.
     void ReadPointer();
+    // Whether the pointer is on the sprite, edges included.
+    bool PointerOn(const SpriteClass& sprite) const;
+    // A click on the grid button shows or hides the grid, one on the mode button switches the
+    // mode; false when it hit neither.
+    bool ClickGridOrMode();
     // Once per pass: the pointer, the hover flags of stop, save, open and the given buttons, and
     // the pointer shape (the arrow over the panel, the crosshair over the design area).
     void TrackButtons(std::initializer_list<SpriteClass*> hoverButtons);
@@ -115,12 +123,36 @@ protected:
 
     // Loads the background picture of the map's number (the holder's id).
     void LoadMapBackground(SpriteClass& background);
-    // The background number one step on, wrapping within 0..26, and its picture loaded.
+    // The background number one step on, wrapping past 0 and 26 (StepAround), and its picture
+    // loaded.
     void StepBackground(SpriteClass& background, std::int32_t step);
     // The previous and next arrows.
     void LoadArrows(SpriteClass& left, SpriteClass& right);
     // Exactly the chosen tool of the given ones is active.
     static void SelectTool(SpriteClass& chosen, std::initializer_list<SpriteClass*> tools);
+    // Save at (saveX, 498) with open 12 px under it; grid and mode `gap` px left of them.
+    void PlaceFileButtons(std::int32_t saveX, std::int32_t gap);
+
+    // `count` cells of the brush's size in rows from (x0, y0); a row ends before a cell would pass
+    // x `right`, and the next one starts a brush height lower.
+    void BuildGridCells(std::size_t count, std::int32_t x0, std::int32_t y0, std::int32_t right);
+    // Moves the brush onto the grid cell under the pointer (edges included, so two cells may hold
+    // it: the first in index order, or the last where lastWins); it stays where no cell does.
+    void SnapCursor(bool lastWins);
+    // Over the design area the brush shows the picture of its id, over the panel (or for an id
+    // that names no picture) none; its size stays.
+    void ShowBrush(std::span<const SpriteClass> pictures);
+    // The index of the first palette entry under the pointer, or -1.
+    std::int32_t PaletteEntryUnder(std::span<const SpriteClass> palette) const;
+    // Each palette entry drawn and outlined on its own edges: the selected one in blue 4 px wide,
+    // the others in black.
+    void DrawPalette(std::span<const SpriteClass> palette, std::int32_t selected);
+    // A black box, 1 px wide, on a sprite's own edges.
+    void DrawOutline(const SpriteClass& sprite);
+    // A map entry takes the brush's place, id and picture and is shown.
+    void CopyCursorTo(SpriteClass& entry) const;
+    // Hides the first visible entry that the brush overlaps; false when there is none.
+    bool HideFirstHit(std::vector<SpriteClass>& entries) const;
 
     const EditorLook look;
 
@@ -131,7 +163,8 @@ private:
     platform::OpenFileName MapDialog();
 };
 
-// value + step, wrapping to last below 0 and to 0 above last.
+// value + step: a step down that passes below 0 gives last, a step up that passes last gives 0; a
+// value read out of that range steps by one like any other.
 std::int32_t StepAround(std::int32_t value, std::int32_t step, std::int32_t last);
 // The picture of an id read from a file or a palette; nullptr when the id names none.
 const SpriteClass* PictureOf(std::span<const SpriteClass> pictures, std::int32_t id);

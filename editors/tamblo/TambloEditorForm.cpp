@@ -20,7 +20,6 @@ constexpr std::int32_t PaletteSize = 40;
 constexpr std::int32_t PaletteRow = 9;
 
 constexpr platform::Color Black = platform::Rgb(0, 0, 0);
-constexpr platform::Color Blue = platform::Rgb(0, 0, 255);
 
 } // namespace
 
@@ -44,14 +43,7 @@ void TambloEditorForm::LoadEditor()
         entry.X = 12 + 52 * column;
         entry.Y = n < PaletteRow ? 495 : 550;
     }
-    saveButton.X = stopButton.X - saveButton.width - 24;
-    saveButton.Y = 498;
-    openButton.X = saveButton.X;
-    openButton.Y = saveButton.Y + saveButton.Height + 12;
-    gridButton.X = saveButton.X - gridButton.width - 24;
-    gridButton.Y = saveButton.Y;
-    modeButton.X = openButton.X - modeButton.width - 24;
-    modeButton.Y = openButton.Y;
+    PlaceFileButtons(stopButton.X - saveButton.width - 24, 24);
     clearButton.X = modeButton.X - clearButton.width - 24;
     clearButton.Y = modeButton.Y;
     Cursor.id = 0;
@@ -110,16 +102,11 @@ void TambloEditorForm::ClearMap()
 void TambloEditorForm::TrackPointer()
 {
     TrackButtons({&clearButton});
-    const SpriteClass* picture = editor::PictureOf(TambloCommon::TileImages, Cursor.id);
-    if (PointerY >= editor::PanelTop || picture == nullptr) {
-        Cursor.SetDC(0);
-    } else {
-        Cursor.SetSpriteDC(*picture);
-    }
+    ShowBrush(TambloCommon::TileImages);
     Cursor.X = PointerX;
     Cursor.Y = PointerY;
     for (SpriteClass& cell : TambloCommon::Tiles) {
-        if (cell.IsUnder(PointerX, PointerY)) {
+        if (PointerOn(cell)) {
             Cursor.X = cell.X;
             Cursor.Y = cell.Y;
             if (MouseHeld) {
@@ -145,18 +132,10 @@ void TambloEditorForm::PaintCell(SpriteClass& cell)
 
 void TambloEditorForm::ClickEditor()
 {
-    for (std::size_t n = 0; n < Palette.size(); ++n) {
-        if (Palette[n].IsUnder(PointerX, PointerY)) {
-            Cursor.id = static_cast<std::int32_t>(n);
-            Cursor.SetSpriteDC(TambloCommon::TileImages[n]);
-            return;
-        }
-    }
-    if (gridButton.IsUnder(PointerX, PointerY)) {
-        gridButton.active = !gridButton.active;
-    } else if (modeButton.IsUnder(PointerX, PointerY)) {
-        SwitchMode();
-    } else if (clearButton.IsUnder(PointerX, PointerY)) {
+    if (const std::int32_t n = PaletteEntryUnder(Palette); n >= 0) {
+        Cursor.id = n;
+        Cursor.SetSpriteDC(TambloCommon::TileImages[static_cast<std::size_t>(n)]);
+    } else if (!ClickGridOrMode() && PointerOn(clearButton)) {
         ClearToNewMap();
     }
 }
@@ -171,14 +150,7 @@ void TambloEditorForm::DrawEditor()
     gridButton.Draw(*this);
     modeButton.Draw(*this);
     clearButton.Draw(*this);
-    for (std::size_t n = 0; n < Palette.size(); ++n) {
-        const SpriteClass& entry = Palette[n];
-        entry.Draw(*this);
-        const bool selected = static_cast<std::int32_t>(n) == Cursor.id;
-        SetDrawWidth(selected ? 4 : 1);
-        Line(entry.X, entry.Y, entry.X + entry.width, entry.Y + entry.Height,
-             selected ? Blue : Black, true);
-    }
+    DrawPalette(Palette, Cursor.id);
     DrawActiveBorders({&stopButton, &saveButton, &openButton, &gridButton, &clearButton});
     SetDrawWidth(1);
     for (const SpriteClass& cell : TambloCommon::Tiles) {

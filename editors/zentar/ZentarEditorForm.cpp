@@ -1,5 +1,5 @@
-// The alien editor: the type and background arrows, placing and removing aliens on the grid, and
-// the alien map read and written through ZentarCommon.
+// The alien editor: the ship marker, the alien pictures of the mode and the grid of alien-sized
+// cells on the sprite-map editor, with the alien map read and written through ZentarCommon.
 #include "editors/zentar/ZentarEditorForm.h"
 
 #include <string>
@@ -18,8 +18,8 @@ constexpr editor::EditorLook Look{"Zentar",
                                   "Zentar Editor - ",
                                   "Gfx\\Buttons\\clearButton.gif",
                                   true};
-constexpr std::int32_t LastAlienType = zc::AlienTypeCount - 1;
-constexpr platform::Color Black = platform::Rgb(0, 0, 0);
+constexpr editor::SpriteMap Map{zc::MapAliens, zc::MapBackground, zc::ClearMap, zc::LoadMap,
+                                zc::SaveMap};
 
 // The cell size of a mode, also the grid's when the alien picture of type 0 is missing.
 std::int32_t ModeCellSize()
@@ -35,64 +35,28 @@ ZentarEditorForm& TheZentarEditorForm()
     return form;
 }
 
-ZentarEditorForm::ZentarEditorForm() : EditorWindow(Look) {}
+ZentarEditorForm::ZentarEditorForm() : SpriteMapEditor(Look, Map, zc::AlienTypeCount - 1, 72) {}
 
-void ZentarEditorForm::LoadEditor()
+editor::KindSelector ZentarEditorForm::Selector()
 {
-    platform::FontSpec font = Font();
-    font.points = 12;
-    font.bold = true;
-    SetFont(font);
-    NewMap("easy");
+    return {alienLeftButton, alienTool, alienRightButton};
+}
+
+std::span<SpriteClass> ZentarEditorForm::KindPictures()
+{
+    return zc::AlienPictures;
+}
+
+void ZentarEditorForm::LoadPictures()
+{
     shipMarker.LoadDCImage("Gfx\\Zentar\\ship.gif", *this);
     shipMarker.X = 400 - platform::IntDiv(shipMarker.width, 2);
     shipMarker.Y = 480 - shipMarker.Height - 5;
-
-    LoadArrows(alienLeftButton, alienRightButton);
-    LoadArrows(backLeftButton, backRightButton);
-    alienLeftButton.X = 72;
-    alienLeftButton.Y = 545 - platform::IntDiv(alienLeftButton.Height, 2);
-    alienTool.X = alienLeftButton.X + alienLeftButton.width + 12;
-    alienTool.Y = 545 - platform::IntDiv(alienTool.Height, 2);
-    alienRightButton.X = alienTool.X + alienTool.width + 12;
-    alienRightButton.Y = alienLeftButton.Y;
-    backLeftButton.X = alienRightButton.X + alienRightButton.width + 48;
-    backLeftButton.Y = alienLeftButton.Y;
-    backNumberBox.width = 50;
-    backNumberBox.Height = 40;
-    backNumberBox.X = backLeftButton.X + backLeftButton.width + 12;
-    backNumberBox.Y = backLeftButton.Y;
-    backRightButton.X = backNumberBox.X + 50 + 12;
-    backRightButton.Y = alienLeftButton.Y;
-
-    saveButton.X = stopButton.X - saveButton.width - 36;
-    saveButton.Y = 498;
-    openButton.X = saveButton.X;
-    openButton.Y = saveButton.Y + saveButton.Height + 12;
-    gridButton.X = saveButton.X - gridButton.width - 24;
-    gridButton.Y = saveButton.Y;
-    modeButton.X = openButton.X - openButton.width - 24;
-    modeButton.Y = openButton.Y;
-    removeButton.LoadDCImage("Gfx\\Buttons\\removeButton.gif", *this);
-    removeButton.X = gridButton.X - gridButton.width - 24;
-    removeButton.Y = gridButton.Y;
-    clearButton.X = modeButton.X - modeButton.width - 24;
-    clearButton.Y = modeButton.Y;
 }
 
-void ZentarEditorForm::FreeEditor()
+void ZentarEditorForm::LoadModePictures()
 {
-    FreeAlienImages();
-    for (SpriteClass* sprite :
-         {&zc::MapBackground, &shipMarker, &alienLeftButton, &alienRightButton, &backLeftButton,
-          &backRightButton, &removeButton}) {
-        sprite->CleanUp();
-    }
-}
-
-void ZentarEditorForm::LoadAlienImages()
-{
-    FreeAlienImages();
+    FreeKindPictures();
     for (std::size_t n = 0; n < zc::AlienPictures.size(); ++n) {
         zc::AlienPictures[n].LoadDCImage("Gfx\\Zentar\\" + Common::gMode + "\\alien" +
                                              (n < 10 ? "0" : "") + std::to_string(n) + ".gif",
@@ -100,233 +64,14 @@ void ZentarEditorForm::LoadAlienImages()
     }
 }
 
-void ZentarEditorForm::FreeAlienImages()
+// Rows of cells the size of alien type 0 (or the mode's size without its picture) from x 10, or
+// from x 0 in mode "normal".
+void ZentarEditorForm::BuildGrid()
 {
-    for (SpriteClass& picture : zc::AlienPictures) {
-        picture.CleanUp();
-    }
-}
-
-void ZentarEditorForm::LoadBackground()
-{
-    LoadMapBackground(zc::MapBackground);
-}
-
-void ZentarEditorForm::RefreshMapPictures()
-{
-    for (SpriteClass& alien : zc::MapAliens) {
-        const SpriteClass* picture = editor::PictureOf(zc::AlienPictures, alien.id);
-        if (alien.visible && picture != nullptr) {
-            alien.SetSpriteDC(*picture);
-        }
-    }
-    LoadBackground();
-}
-
-void ZentarEditorForm::NewMap(std::string_view mode)
-{
-    zc::ClearMap();
-    SetTitle(look.newMapTitle);
-    Common::gMode = mode;
-    zc::MapBackground.id = 0;
-    LoadBackground();
-    LoadAlienImages();
-    SelectAlienType(0);
-    // Without the picture the brush keeps the mode's size, so that the grid still has its cells.
     if (zc::AlienPictures[0].GetDC(0) == 0) {
         Cursor.width = ModeCellSize();
         Cursor.Height = ModeCellSize();
     }
-    alienTool.Y = 545 - platform::IntDiv(alienTool.Height, 2);
-    alienTool.X = 154 - platform::IntDiv(alienTool.width, 2);
-    BuildGrid();
-}
-
-// Rows of cells the brush's size from x0 (10, or 0 in mode "normal"); a row holds the cells that
-// end at or before x 800.
-void ZentarEditorForm::BuildGrid()
-{
     const bool normal = Common::gMode == "normal";
-    const std::int32_t x0 = normal ? 0 : 10;
-    gridCells.assign(normal ? 220 : 91, SpriteClass{});
-    const std::int32_t w = Cursor.width;
-    const std::int32_t h = Cursor.Height;
-    std::int32_t x = x0;
-    std::int32_t y = 0;
-    for (SpriteClass& cell : gridCells) {
-        cell.X = x;
-        cell.Y = y;
-        cell.width = w;
-        cell.Height = h;
-        x += w;
-        if (x + w > 800) {
-            x = x0;
-            y += h;
-        }
-    }
-}
-
-void ZentarEditorForm::ClearMap()
-{
-    zc::ClearMap();
-    zc::MapBackground.id = 0;
-    LoadBackground();
-}
-
-// The alien tool with the given type, shown by the tool and carried by the brush.
-void ZentarEditorForm::SelectAlienType(std::int32_t type)
-{
-    SelectTool(alienTool, {&alienTool, &removeButton});
-    alienTool.id = type;
-    alienTool.SetSpriteDC(zc::AlienPictures[static_cast<std::size_t>(type)]);
-    Cursor.SetSpriteDC(alienTool);
-    Cursor.id = type;
-}
-
-// The brush snaps to the last cell under the pointer: on a shared edge the cell to the right or
-// below. Where no cell lies under the pointer it stays on cell 0.
-void ZentarEditorForm::TrackPointer()
-{
-    TrackButtons(
-        {&clearButton, &alienLeftButton, &alienRightButton, &backLeftButton, &backRightButton});
-    Cursor.X = gridCells[0].X;
-    Cursor.Y = gridCells[0].Y;
-    if (PointerY >= editor::PanelTop) {
-        return;
-    }
-    for (const SpriteClass& cell : gridCells) {
-        if (cell.IsUnder(PointerX, PointerY)) {
-            Cursor.X = cell.X;
-            Cursor.Y = cell.Y;
-        }
-    }
-}
-
-void ZentarEditorForm::ClickEditor()
-{
-    const auto under = [this](const SpriteClass& sprite) {
-        return sprite.IsUnder(PointerX, PointerY);
-    };
-    if (under(gridButton)) {
-        gridButton.active = !gridButton.active;
-    } else if (under(modeButton)) {
-        SwitchMode();
-    } else if (under(alienLeftButton)) {
-        SelectAlienType(editor::StepAround(alienTool.id, -1, LastAlienType));
-    } else if (under(alienTool)) {
-        SelectAlienType(alienTool.id);
-    } else if (under(alienRightButton)) {
-        SelectAlienType(editor::StepAround(alienTool.id, 1, LastAlienType));
-    } else if (under(backLeftButton)) {
-        StepBackground(zc::MapBackground, -1);
-    } else if (under(backRightButton)) {
-        StepBackground(zc::MapBackground, 1);
-    } else if (under(removeButton)) {
-        SelectTool(removeButton, {&alienTool, &removeButton});
-        const std::int32_t type = Cursor.id;
-        Cursor.SetSpriteDC(removeButton);
-        Cursor.id = type;
-    } else if (under(clearButton)) {
-        ClearMap();
-    } else if (PointerY < editor::PanelTop) {
-        if (alienTool.active) {
-            PlaceAlien(zc::MapAliens);
-        } else {
-            RemoveAtPointer();
-        }
-    }
-}
-
-// The first entry the brush overlaps, hidden ones included, takes the new alien; only when none
-// does the map grow by one.
-void ZentarEditorForm::PlaceAlien(std::vector<SpriteClass>& entries)
-{
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].SpriteCollision(Cursor)) {
-            CopyCursorToEntry(entries, i);
-            return;
-        }
-    }
-    entries.emplace_back();
-    CopyCursorToEntry(entries, entries.size() - 1);
-}
-
-void ZentarEditorForm::CopyCursorToEntry(std::vector<SpriteClass>& entries, std::size_t index)
-{
-    SpriteClass& entry = entries[index];
-    entry.X = Cursor.X;
-    entry.Y = Cursor.Y;
-    entry.id = Cursor.id;
-    entry.SetSpriteDC(Cursor);
-    entry.visible = true;
-}
-
-void ZentarEditorForm::RemoveAtPointer()
-{
-    RemoveFirstHit(zc::MapAliens);
-}
-
-bool ZentarEditorForm::RemoveFirstHit(std::vector<SpriteClass>& entries)
-{
-    for (SpriteClass& entry : entries) {
-        if (entry.visible && entry.SpriteCollision(Cursor)) {
-            entry.visible = false;
-            return true;
-        }
-    }
-    return false;
-}
-
-// The background picture covers the previous pass, so the window is not cleared first.
-void ZentarEditorForm::DrawEditor()
-{
-    zc::MapBackground.Draw(*this);
-    for (const SpriteClass& alien : zc::MapAliens) {
-        alien.DrawTransp(*this);
-    }
-    shipMarker.DrawTransp(*this);
-    if (PointerY < editor::PanelTop) {
-        if (removeButton.active) {
-            const SpriteClass& cell = gridCells[0];
-            Cursor.DrawTranspAt(*this,
-                                platform::CLng(Cursor.X + platform::IntDiv(cell.width, 2) -
-                                               platform::IntDiv(Cursor.width, 2)),
-                                platform::CLng(Cursor.Y + platform::IntDiv(cell.Height, 2) -
-                                               platform::IntDiv(Cursor.Height, 2)));
-        } else {
-            Cursor.DrawTransp(*this);
-        }
-    }
-    DrawPanelBox();
-    alienLeftButton.Draw(*this);
-    alienTool.Draw(*this);
-    Line(alienTool.Left(), alienTool.Top(), alienTool.Right(), alienTool.Bottom(), Black, true);
-    alienRightButton.Draw(*this);
-    backLeftButton.Draw(*this);
-    DrawNumberBox(backNumberBox, zc::MapBackground.id);
-    backRightButton.Draw(*this);
-    stopButton.DrawTransp(*this);
-    saveButton.Draw(*this);
-    openButton.DrawTransp(*this);
-    for (const SpriteClass* button : {&removeButton, &clearButton, &gridButton, &modeButton}) {
-        button->Draw(*this);
-    }
-    DrawActiveBorders({&stopButton, &saveButton, &openButton, &removeButton, &alienLeftButton,
-                       &alienTool, &alienRightButton, &backLeftButton, &backRightButton,
-                       &clearButton, &gridButton});
-    DrawGridCells(gridCells);
-}
-
-bool ZentarEditorForm::ReadMapFile(std::string_view path)
-{
-    if (!zc::LoadMap(path)) {
-        return false;
-    }
-    RefreshMapPictures();
-    return true;
-}
-
-bool ZentarEditorForm::WriteMapFile(std::string_view path)
-{
-    return zc::SaveMap(path);
+    BuildGridCells(normal ? 220 : 91, normal ? 0 : 10, 0, 800);
 }

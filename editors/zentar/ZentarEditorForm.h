@@ -3,42 +3,24 @@
 // the map is ZentarCommon's.
 #pragma once
 
-#include <string_view>
-#include <vector>
+#include <span>
 
-#include "editors/frame/EditorWindow.h"
+#include "editors/frame/SpriteMapEditor.h"
 
-class ZentarEditorForm : public editor::EditorWindow {
+class ZentarEditorForm : public editor::SpriteMapEditor {
 public:
     ZentarEditorForm();
 
     SpriteClass alienLeftButton;
     SpriteClass alienTool; // id: the selected alien type; active: the alien tool is selected
     SpriteClass alienRightButton;
-    SpriteClass shipMarker;
-
-protected:
-    void LoadEditor() override;
-    void FreeEditor() override;
-    void TrackPointer() override;
-    void DrawEditor() override;
-    void NewMap(std::string_view mode) override;
-    void ClearMap() override;
-    void ClickEditor() override;
-    bool ReadMapFile(std::string_view path) override;
-    bool WriteMapFile(std::string_view path) override;
 
 private:
-    void LoadAlienImages();
-    void FreeAlienImages();
-    void LoadBackground();
-    void RefreshMapPictures();
-    void SelectAlienType(std::int32_t type);
-    void PlaceAlien(std::vector<SpriteClass>& entries);
-    void CopyCursorToEntry(std::vector<SpriteClass>& entries, std::size_t index);
-    void RemoveAtPointer();
-    bool RemoveFirstHit(std::vector<SpriteClass>& entries);
-    void BuildGrid();
+    editor::KindSelector Selector() override;
+    std::span<SpriteClass> KindPictures() override;
+    void LoadPictures() override;
+    void LoadModePictures() override;
+    void BuildGrid() override;
 };
 
 // The program's one window.

@@ -47,7 +47,6 @@ void KrevinForm::LoadGame()
 
 void KrevinForm::ReadSettings()
 {
-    SetFont({"Comic Sans MS", 28, true});
     ReadSharedSettings(Section);
     PadSpeed = GameSettings::ReadSpeed(Section, "PadSpeed", 110);
     StartBallSpeed = GameSettings::ReadSpeed(Section, "BallSpeed", 50);

@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr std::int32_t ImageSize = 62;
-constexpr std::int32_t ScrollHeight = 25;
 constexpr std::int32_t DialogHeight = 420;
 
 } // namespace
@@ -23,17 +21,10 @@ KrevinOptions::KrevinOptions() : GameOptions("Krevin", modeOption, MusicButton, 
 void KrevinOptions::Form_Load()
 {
     SetUpWindow(DialogHeight);
-    PadSpeedImage.SetPictureFile("Gfx\\Krevin\\PadSpeedImage.gif");
-    PadSpeedImage.Move(Gap, Gap, ImageSize, ImageSize);
-    const std::int32_t scrollLeft = PadSpeedImage.Left() + PadSpeedImage.Width() + Gap;
-    PadSpeedScroll.Move(scrollLeft, PadSpeedImage.Top() + PadSpeedImage.Height() - ScrollHeight,
-                        ScrollWidth, ScrollHeight);
-    BallSpeedImage.SetPictureFile("Gfx\\Krevin\\BallSpeedImage.gif");
-    BallSpeedImage.Move(Gap, PadSpeedImage.Top() + PadSpeedImage.Height() + Gap, ImageSize,
-                        ImageSize);
-    BallSpeedScroll.Move(scrollLeft, BallSpeedImage.Top() + BallSpeedImage.Height() - ScrollHeight,
-                         PadSpeedScroll.Width(), ScrollHeight);
-    LayOutButtonRow(BallSpeedImage.Top() + BallSpeedImage.Height() + Gap);
+    LayOutButtonRow(
+        LayOutSettingRows({{PadSpeedImage, PadSpeedScroll, "Gfx\\Krevin\\PadSpeedImage.gif"},
+                           {BallSpeedImage, BallSpeedScroll, "Gfx\\Krevin\\BallSpeedImage.gif"}}) +
+        Gap);
     PlaceCancelAndOk(LayOutBackgroundRow("Gfx\\Krevin\\") + Gap);
     ShowSettings();
 }

@@ -64,7 +64,6 @@ void LupidoForm::ReadSettings()
 
 void LupidoForm::LoadGraphics()
 {
-    SetFont({"Comic Sans MS", 28, true});
     SetBackColor(Meadow);
     SetIcon("gfx\\icon\\icon.ico");
     PanelPicture.LoadDCImage("Gfx\\Panel\\panel.gif", *this);

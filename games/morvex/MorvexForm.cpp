@@ -80,7 +80,6 @@ void MorvexForm::StartNewGame(bool)
 // in its options bar's range.
 void MorvexForm::ReadSettings()
 {
-    SetFont({"Comic Sans MS", 28, true});
     ReadSharedSettings(Section);
     Common::gOneButton = GameSettings::ReadBoolean(GameSettings::Menu, "OneButton", false);
     Background = GameSettings::ReadInteger(Section, "Background", MapPicture);

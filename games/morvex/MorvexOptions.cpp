@@ -2,14 +2,9 @@
 // the plain-colour background opens the colour dialog.
 #include "games/morvex/MorvexOptions.h"
 
-#include <string_view>
-#include <utility>
-
 namespace {
 
 constexpr std::int32_t DialogHeight = 500;
-constexpr std::int32_t ImageSize = 62;
-constexpr std::int32_t ScrollHeight = 25;
 
 } // namespace
 
@@ -33,23 +28,11 @@ void MorvexOptions::Form_Load()
 // button under the button of its column.
 void MorvexOptions::LayOut()
 {
-    const std::pair<platform::PictureBox*, platform::HScrollBar*> rows[] = {
-        {&ShipSpeedImage, &ShipSpeedScroll},
-        {&RotateSpeedImage, &RotateSpeedScroll},
-        {&RockSpeedImage, &RockSpeedScroll}};
-    const std::string_view pictures[] = {"Gfx\\Morvex\\shipSpeedImage.gif",
-                                         "Gfx\\Morvex\\rotateSpeedImage.gif",
-                                         "Gfx\\Morvex\\rockSpeedImage.gif"};
-    std::int32_t top = Gap;
-    for (std::size_t i = 0; i < 3; ++i) {
-        auto [image, scroll] = rows[i];
-        image->SetPictureFile(pictures[i]);
-        image->Move(Gap, top, ImageSize, ImageSize);
-        scroll->Move(Gap + ImageSize + Gap, top + ImageSize - ScrollHeight, ScrollWidth,
-                     ScrollHeight);
-        top += ImageSize + Gap;
-    }
-    LayOutButtonRow(top);
+    const std::int32_t bottom = LayOutSettingRows(
+        {{ShipSpeedImage, ShipSpeedScroll, "Gfx\\Morvex\\shipSpeedImage.gif"},
+         {RotateSpeedImage, RotateSpeedScroll, "Gfx\\Morvex\\rotateSpeedImage.gif"},
+         {RockSpeedImage, RockSpeedScroll, "Gfx\\Morvex\\rockSpeedImage.gif"}});
+    LayOutButtonRow(bottom + Gap);
     PlaceCancelAndOk(LayOutBackgroundRow("Gfx\\Morvex\\") + Gap);
 }
 

@@ -21,7 +21,6 @@ using Mode = morvex::GameMode;
 constexpr std::int16_t StartLives = 3;
 constexpr double FieldWidth = 800;
 constexpr double FieldHeight = 480;
-constexpr std::int32_t ShotGapMs = 250; // shots follow each other more than this apart
 constexpr std::int32_t RockExplosionMs = 150;
 constexpr std::int32_t ShipExplosionMs = 3000;
 constexpr std::int16_t FlyOutSpeed = 100; // px/s
@@ -328,17 +327,9 @@ void MorvexForm::PlaceAfterburner()
 // shown heading.
 void MorvexForm::FireShot()
 {
-    const std::int32_t now = GameUtil::GetTickMs();
-    if (GameUtil::TicksBetween(LastShotTime, now) <= ShotGapMs) {
+    SpriteClass* const free = TakeShot(Shots, LastShotTime, FireSounds);
+    if (free == nullptr) {
         return;
-    }
-    const auto free =
-        std::find_if(Shots.begin(), Shots.end(), [](const SpriteClass& s) { return !s.visible; });
-    if (free == Shots.end()) {
-        return;
-    }
-    if (FxOn) {
-        FireSounds[static_cast<std::size_t>(GameUtil::RandomInt(0, 2))].PlayMedia();
     }
     SpriteClass& shot = *free;
     const float heading = GameUtil::DegToRad(ShipFrame * 10);
@@ -350,7 +341,7 @@ void MorvexForm::FireShot()
              platform::IntDiv(shot.Height, 2);
     shot.MoveInAngle(heading, ShotSpeed);
     shot.visible = true;
-    LastShotTime = now;
+    LastShotTime = GameUtil::GetTickMs();
 }
 
 // Shots fly on until they lie wholly beyond an edge.

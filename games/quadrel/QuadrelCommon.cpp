@@ -97,17 +97,24 @@ PieceTemplate LaidOutTemplate(std::size_t index)
     } else if (!IsEasy() && index < NormalOrigins.size()) {
         origin = NormalOrigins[index];
     }
-    const std::int32_t size = CellSize();
     PieceTemplate pieceTemplate;
-    for (std::size_t i = 0; i < pieceTemplate.size(); ++i) {
-        SpriteClass& cell = pieceTemplate[i];
-        cell.X = origin.x + static_cast<std::int32_t>(i % TemplateSide) * size;
-        cell.Y = origin.y + static_cast<std::int32_t>(i / TemplateSide) * size;
-        cell.width = size;
-        cell.Height = size;
+    for (SpriteClass& cell : pieceTemplate) {
         cell.id = -1;
     }
+    LayOutTemplate(pieceTemplate, origin.x, origin.y);
     return pieceTemplate;
+}
+
+void LayOutTemplate(PieceTemplate& pieceTemplate, double x, double y)
+{
+    const std::int32_t size = CellSize();
+    for (std::size_t i = 0; i < pieceTemplate.size(); ++i) {
+        SpriteClass& cell = pieceTemplate[i];
+        cell.X = x + static_cast<std::int32_t>(i % TemplateSide) * size;
+        cell.Y = y + static_cast<std::int32_t>(i / TemplateSide) * size;
+        cell.width = size;
+        cell.Height = size;
+    }
 }
 
 bool HasBlock(const PieceTemplate& pieceTemplate)

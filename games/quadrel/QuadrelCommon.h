@@ -39,6 +39,9 @@ bool HasBlock(const PieceTemplate& pieceTemplate);
 // in two rows 240 px apart from (60, 20); normal: six 128 px apart in two rows from (28, 93) and
 // (28, 286)). An index beyond the mode's templates gives an empty template at the origin.
 PieceTemplate LaidOutTemplate(std::size_t index);
+// Puts the template's cells in rows of five from (x, y), each of the mode's cell size; the ids
+// stay.
+void LayOutTemplate(PieceTemplate& pieceTemplate, double x, double y);
 
 // Reads the mode's templates, each as 25 cells of X, Y and id. False when the file cannot be opened
 // (MapTemplates then stays as it was), when a value is not a whole number in -32768..32767, an id

@@ -56,7 +56,6 @@ void QuadrelForm::StartNewGame(bool loading)
 
 void QuadrelForm::ReadSettings()
 {
-    SetFont({"Comic Sans MS", 28, true});
     ReadSharedSettings(Section);
     FallSpeed = GameSettings::ReadSpeed(Section, "FallSpeed", 40);
     MoveSpeed = GameSettings::ReadSpeed(Section, "MoveSpeed", 500);

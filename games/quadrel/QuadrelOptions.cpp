@@ -5,8 +5,6 @@
 namespace {
 
 constexpr std::int32_t DialogHeight = 340;
-constexpr std::int32_t ImageSize = 62;
-constexpr std::int32_t ScrollHeight = 25;
 
 } // namespace
 
@@ -23,17 +21,10 @@ QuadrelOptions::QuadrelOptions() : GameOptions("Quadrel", modeOption, MusicButto
 void QuadrelOptions::Form_Load()
 {
     SetUpWindow(DialogHeight);
-    MoveSpeedImage.SetPictureFile("Gfx\\Quadrel\\moveSpeedImage.gif");
-    MoveSpeedImage.Move(Gap, Gap, ImageSize, ImageSize);
-    const std::int32_t scrollLeft = MoveSpeedImage.Left() + MoveSpeedImage.Width() + Gap;
-    MoveSpeedScroll.Move(scrollLeft, MoveSpeedImage.Top() + ImageSize - ScrollHeight, ScrollWidth,
-                         ScrollHeight);
-    FallSpeedImage.SetPictureFile("Gfx\\Quadrel\\fallSpeedImage.gif");
-    FallSpeedImage.Move(MoveSpeedImage.Left(), MoveSpeedScroll.Top() + ScrollHeight + Gap,
-                        ImageSize, ImageSize);
-    FallSpeedScroll.Move(scrollLeft, FallSpeedImage.Top() + ImageSize - ScrollHeight,
-                         MoveSpeedScroll.Width(), ScrollHeight);
-    LayOutButtonRow(FallSpeedImage.Top() + ImageSize + Gap);
+    const std::int32_t bottom =
+        LayOutSettingRows({{MoveSpeedImage, MoveSpeedScroll, "Gfx\\Quadrel\\moveSpeedImage.gif"},
+                           {FallSpeedImage, FallSpeedScroll, "Gfx\\Quadrel\\fallSpeedImage.gif"}});
+    LayOutButtonRow(bottom + Gap);
     PlaceCancelAndOk(FxButton.Top() + ButtonSize + Gap);
     ShowStored(MoveSpeedScroll, "MoveSpeed", 500);
     ShowStored(FallSpeedScroll, "FallSpeed", 40);

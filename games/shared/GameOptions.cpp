@@ -43,6 +43,19 @@ void GameOptions::SetUpBar(platform::ScrollBar& bar, std::int16_t min, std::int1
     bar.SetLargeChange(largeChange);
 }
 
+std::int32_t GameOptions::LayOutSettingRows(std::initializer_list<SettingRow> rows,
+                                            std::int32_t pictureSize, std::int32_t barHeight)
+{
+    std::int32_t bottom = 0;
+    for (const SettingRow& row : rows) {
+        row.picture.SetPictureFile(row.file);
+        row.picture.Move(Gap, bottom + Gap, pictureSize, pictureSize);
+        bottom = row.picture.Top() + row.picture.Height();
+        row.bar.Move(Gap + pictureSize + Gap, bottom - barHeight, ScrollWidth, barHeight);
+    }
+    return bottom;
+}
+
 void GameOptions::LayOutButtonRow(std::int32_t top)
 {
     for (std::size_t i = 0; i < modeOption_.size(); ++i) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <string_view>
 
 #include "platform/CheckBox.h"
@@ -13,6 +14,7 @@
 #include "platform/Frame.h"
 #include "platform/Gdi.h"
 #include "platform/OptionButton.h"
+#include "platform/PictureBox.h"
 #include "platform/ScrollBar.h"
 #include "toolkit/ColorDialog.h"
 #include "toolkit/SpriteClass.h"
@@ -38,6 +40,17 @@ protected:
 
     // Back colour, icon, caption, and a client area 340 pixels wide and clientHeight high.
     void SetUpWindow(std::int32_t clientHeight);
+    // A setting's picture (from file) with its bar to the right.
+    struct SettingRow {
+        platform::PictureBox& picture;
+        platform::HScrollBar& bar;
+        std::string_view file;
+    };
+    // The rows in a column from the top: each picture pictureSize square at x 20, 20 below the one
+    // before (the first at y 20), its bar 220 wide and barHeight high 20 to its right, their
+    // bottoms level. Answers the bottom of the last picture.
+    std::int32_t LayOutSettingRows(std::initializer_list<SettingRow> rows,
+                                   std::int32_t pictureSize = 62, std::int32_t barHeight = 25);
     // A bar's range and steps.
     static void SetUpBar(platform::ScrollBar& bar, std::int16_t min, std::int16_t max,
                          std::int16_t smallChange, std::int16_t largeChange);

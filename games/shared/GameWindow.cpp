@@ -2,6 +2,8 @@
 // stop hint, dialogs, leaving.
 #include "games/shared/GameWindow.h"
 
+#include <algorithm>
+
 #include "common/Common.h"
 #include "games/shared/GameSettings.h"
 #include "games/shared/MapFile.h"
@@ -68,6 +70,26 @@ void GameWindow::BeginLoad()
         SetClientSize(800, 600);
         SetCaption("Vandrel");
     }
+    // The status panel's text.
+    SetFont({"Comic Sans MS", 28, true});
+}
+
+SpriteClass* GameWindow::TakeShot(std::span<SpriteClass> shots, std::int32_t lastShotTime,
+                                  std::array<MMedia, 3>& fireSounds) const
+{
+    constexpr std::int32_t ShotGapMs = 250;
+    if (GameUtil::TicksBetween(lastShotTime, GameUtil::GetTickMs()) <= ShotGapMs) {
+        return nullptr;
+    }
+    const auto free =
+        std::find_if(shots.begin(), shots.end(), [](const SpriteClass& s) { return !s.visible; });
+    if (free == shots.end()) {
+        return nullptr;
+    }
+    if (FxOn) {
+        fireSounds[static_cast<std::size_t>(GameUtil::RandomInt(0, 2))].PlayMedia();
+    }
+    return &*free;
 }
 
 LevelLoad GameWindow::LoadLevelMap(std::string_view game, std::int16_t& level,

@@ -5,8 +5,10 @@
 // launcher (also by the close box). Each game adds its settings, pictures, sounds, input and rules.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string_view>
 
 #include "platform/Form.h"
@@ -88,8 +90,8 @@ protected:
     // new game, then the loop timer armed and the default pointer.
     void Form_Load() override;
     // The start of loading: a quit request and held input left from an earlier showing are
-    // forgotten, no button is framed until the pointer moves, and the window fills the screen or is
-    // an 800 x 600 window "Vandrel".
+    // forgotten, no button is framed until the pointer moves, the window fills the screen or is
+    // an 800 x 600 window "Vandrel", and its font is the status panel's.
     void BeginLoad();
 
     // Loads the map of a level of the running mode ("Maps\<game>\<mode>\<level>.map") with loadMap.
@@ -124,6 +126,12 @@ protected:
     void StartStopHint(bool newGame);
     // While waiting: the hint runs out, and the stop button is framed while it lasts.
     void UpdateStopHint();
+
+    // The shot a fire command takes: the first hidden one of shots, once more than 250 ms have
+    // passed since lastShotTime (a GetTickMs value); nullptr otherwise. With a shot, one of the
+    // three fire sounds, drawn at random, plays when FxOn.
+    SpriteClass* TakeShot(std::span<SpriteClass> shots, std::int32_t lastShotTime,
+                          std::array<MMedia, 3>& fireSounds) const;
 
     // At every level set-up that loads a map: the curtain at rest, hidden, just above the field.
     static void RaiseCurtain(SpriteClass& curtain);

@@ -52,7 +52,6 @@ void TambloForm::StartNewGame(bool)
 void TambloForm::ReadSettings()
 {
     SetBackColor(platform::Rgb(255, 255, 255));
-    SetFont({"Comic Sans MS", 28, true});
     ReadSharedSettings(Section);
     TambloSpeed = GameSettings::ReadSpeed(Section, "TambloSpeed", 50);
     GhostSpeed = GameSettings::ReadSpeed(Section, "GhostSpeed", 45);

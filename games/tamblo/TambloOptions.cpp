@@ -44,32 +44,22 @@ void TambloOptions::Form_Load()
 // row 30 below the last picture.
 void TambloOptions::LayOut()
 {
-    TambloSpeedImage.SetPictureFile("Gfx\\Tamblo\\tambloSpeedImage.gif");
-    TambloSpeedImage.Move(Gap, Gap, ImageSize, ImageSize);
-    const std::int32_t scrollHeight = platform::IntDiv(TambloSpeedImage.Height(), 2);
-    const std::int32_t scrollLeft = TambloSpeedImage.Left() + TambloSpeedImage.Width() + Gap;
-    TambloSpeedScroll.Move(scrollLeft,
-                           TambloSpeedImage.Top() + TambloSpeedImage.Height() - scrollHeight,
-                           ScrollWidth, scrollHeight);
-
-    GhostSpeedImage.SetPictureFile("Gfx\\Tamblo\\ghostSpeedImage.gif");
-    GhostSpeedImage.Move(Gap, TambloSpeedImage.Top() + TambloSpeedImage.Height() + Gap, ImageSize,
-                         ImageSize);
-    GhostSpeedScroll.Move(scrollLeft,
-                          GhostSpeedImage.Top() + GhostSpeedImage.Height() - scrollHeight,
-                          ScrollWidth, scrollHeight);
+    // The bars are half as high as the pictures.
+    const std::int32_t bottom = LayOutSettingRows(
+        {{TambloSpeedImage, TambloSpeedScroll, "Gfx\\Tamblo\\tambloSpeedImage.gif"},
+         {GhostSpeedImage, GhostSpeedScroll, "Gfx\\Tamblo\\ghostSpeedImage.gif"}},
+        ImageSize, platform::IntDiv(ImageSize, 2));
 
     NumGhostsImage.SetPictureFile("Gfx\\Tamblo\\maxNumGhostsImage.gif");
-    NumGhostsImage.Move(Gap, GhostSpeedImage.Top() + GhostSpeedImage.Height() + Gap, ImageSize,
-                        ImageSize);
+    NumGhostsImage.Move(Gap, bottom + Gap, ImageSize, ImageSize);
     const std::int32_t buttonLefts[] = {8, 48, 88, 128};
     for (std::size_t i = 0; i < NumGhosts.size(); ++i) {
         NumGhosts[i].Move(buttonLefts[i], 20, i + 1 < NumGhosts.size() ? 41 : 73, 30);
         NumGhosts[i].SetBackColor(BackColour);
     }
     const platform::OptionButton& last = NumGhosts.back();
-    NumGhostsFrame.Move(scrollLeft, NumGhostsImage.Top(), last.Left() + last.Width() + 8,
-                        NumGhostsImage.Height());
+    NumGhostsFrame.Move(TambloSpeedScroll.Left(), NumGhostsImage.Top(),
+                        last.Left() + last.Width() + 8, NumGhostsImage.Height());
     NumGhostsFrame.SetBackColor(BackColour);
 
     LayOutButtonRow(NumGhostsImage.Top() + NumGhostsImage.Height() + ButtonRowGap);

@@ -58,7 +58,6 @@ void ZentarForm::StartNewGame(bool)
 
 void ZentarForm::ReadSettings()
 {
-    SetFont({"Comic Sans MS", 28, true});
     ReadSharedSettings(Section);
     BackgroundChoice = GameSettings::ReadInteger(Section, "Background", 3);
     ShotSpeed = 200;

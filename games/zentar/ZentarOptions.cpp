@@ -5,8 +5,6 @@
 namespace {
 
 constexpr std::int32_t DialogHeight = 420;
-constexpr std::int32_t ImageSize = 62;
-constexpr std::int32_t ScrollHeight = 25;
 constexpr std::int32_t ButtonRowGap = 30; // between the last picture and the button row
 
 } // namespace
@@ -30,20 +28,10 @@ void ZentarOptions::Form_Load()
 // picture, the background frame 20 below the row with each button under the one of its column.
 void ZentarOptions::LayOut()
 {
-    ShipSpeedImage.SetPictureFile("Gfx\\Zentar\\shipSpeedImage.gif");
-    ShipSpeedImage.Move(Gap, Gap, ImageSize, ImageSize);
-    const std::int32_t scrollLeft = ShipSpeedImage.Left() + ShipSpeedImage.Width() + Gap;
-    ShipSpeedScroll.Move(scrollLeft, ShipSpeedImage.Top() + ShipSpeedImage.Height() - ScrollHeight,
-                         ScrollWidth, ScrollHeight);
-
-    AlienSpeedImage.SetPictureFile("Gfx\\Zentar\\alienSpeedImage.gif");
-    AlienSpeedImage.Move(Gap, ShipSpeedImage.Top() + ShipSpeedImage.Height() + Gap, ImageSize,
-                         ImageSize);
-    AlienSpeedScroll.Move(scrollLeft,
-                          AlienSpeedImage.Top() + AlienSpeedImage.Height() - ScrollHeight,
-                          ShipSpeedScroll.Width(), ScrollHeight);
-
-    LayOutButtonRow(AlienSpeedImage.Top() + AlienSpeedImage.Height() + ButtonRowGap);
+    const std::int32_t bottom = LayOutSettingRows(
+        {{ShipSpeedImage, ShipSpeedScroll, "Gfx\\Zentar\\shipSpeedImage.gif"},
+         {AlienSpeedImage, AlienSpeedScroll, "Gfx\\Zentar\\alienSpeedImage.gif"}});
+    LayOutButtonRow(bottom + ButtonRowGap);
     PlaceCancelAndOk(LayOutBackgroundRow("Gfx\\Zentar\\") + Gap);
 }
 

@@ -19,7 +19,6 @@ using Phase = zentar::MarchPhase;
 
 constexpr std::int16_t StartLives = 3;
 constexpr std::int32_t HitScore = 10;
-constexpr std::int32_t ShotGapMs = 250; // shots follow each other more than this apart
 constexpr std::int32_t HitExplosionMs = 250;
 constexpr double FieldWidth = 800;
 constexpr double FieldBottom = 480; // an alien whose top passes it has landed
@@ -289,17 +288,10 @@ void ZentarForm::MarchAliens()
 
 void ZentarForm::FireShot()
 {
-    if (GameMode != Mode::Playing ||
-        GameUtil::TicksBetween(LastShotTime, GameUtil::GetTickMs()) <= ShotGapMs) {
+    SpriteClass* const free =
+        GameMode == Mode::Playing ? TakeShot(Shots, LastShotTime, FireSounds) : nullptr;
+    if (free == nullptr) {
         return;
-    }
-    const auto free =
-        std::find_if(Shots.begin(), Shots.end(), [](const SpriteClass& s) { return !s.visible; });
-    if (free == Shots.end()) {
-        return;
-    }
-    if (FxOn) {
-        FireSounds[static_cast<std::size_t>(GameUtil::RandomInt(0, 2))].PlayMedia();
     }
     SpriteClass& shot = *free;
     shot.Reset();

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "common/Common.h"
 #include "platform/Headless.h"
@@ -136,6 +138,17 @@ public:
         game.FreeGraphics();
         game.CloseSounds();
         game.Unload();
+    }
+
+    // Kind, X, Y and visible of each map entry.
+    using Entry = std::tuple<std::int32_t, double, double, bool>;
+    static std::vector<Entry> Entries(const std::vector<SpriteClass>& sprites)
+    {
+        std::vector<Entry> entries;
+        for (const SpriteClass& s : sprites) {
+            entries.emplace_back(s.id, s.X, s.Y, s.visible);
+        }
+        return entries;
     }
 
     std::filesystem::path MapFile(const std::string& name, const std::string& mode = "easy") const

@@ -22,17 +22,6 @@ namespace zc = ZentarCommon;
 class ZentarEditorTest : public EditorFixture<ZentarEditorForm> {
 public:
     ZentarEditorTest() : EditorFixture("Zentar") {}
-
-    // Type, X, Y and visible of each alien.
-    using Alien = std::tuple<std::int32_t, double, double, bool>;
-    static std::vector<Alien> Aliens(const std::vector<SpriteClass>& sprites)
-    {
-        std::vector<Alien> aliens;
-        for (const SpriteClass& s : sprites) {
-            aliens.emplace_back(s.id, s.X, s.Y, s.visible);
-        }
-        return aliens;
-    }
 };
 
 TEST_F(ZentarEditorTest, PlacedAliensAreSavedReadBackAndPlayed)
@@ -53,8 +42,8 @@ TEST_F(ZentarEditorTest, PlacedAliensAreSavedReadBackAndPlayed)
     Click(form.backLeftButton); // background 26
     Click(form.backRightButton);
     Click(form.backRightButton); // background 1
-    EXPECT_EQ(Aliens(zc::MapAliens),
-              (std::vector<Alien>{
+    EXPECT_EQ(Entries(zc::MapAliens),
+              (std::vector<Entry>{
                   {0, 0, 0, false}, {26, 70, 0, true}, {26, 130, 60, true}, {26, 10, 0, false}}));
 
     headless::AnswerFileDialog("1");
@@ -62,7 +51,7 @@ TEST_F(ZentarEditorTest, PlacedAliensAreSavedReadBackAndPlayed)
     Close();
 
     ASSERT_TRUE(zc::LoadMap(MapFile("1").string()));
-    EXPECT_EQ(Aliens(zc::MapAliens), (std::vector<Alien>{{26, 70, 0, true}, {26, 130, 60, true}}));
+    EXPECT_EQ(Entries(zc::MapAliens), (std::vector<Entry>{{26, 70, 0, true}, {26, 130, 60, true}}));
     EXPECT_EQ(zc::MapBackground.id, 1);
 
     PlayLevelOne<ZentarForm>([](ZentarForm& game) {
@@ -88,7 +77,7 @@ TEST_F(ZentarEditorTest, AMapThatCannotBeReadLeavesANewEmptyMap)
     Click(form.openButton);
     EXPECT_EQ(messageBoxes, 1);
     EXPECT_EQ(form.Caption(), "Zentar Editor - <new>");
-    EXPECT_EQ(Aliens(zc::MapAliens), (std::vector<Alien>{{0, 0, 0, false}}));
+    EXPECT_EQ(Entries(zc::MapAliens), (std::vector<Entry>{{0, 0, 0, false}}));
     EXPECT_EQ(zc::MapBackground.id, 0);
 }
 

@@ -17,6 +17,7 @@
 #include "platform/Picture.h"
 #include "platform/Settings.h"
 #include "shell/MenuForm.h"
+#include "tests/support/GameWindowFixture.h"
 #include "toolkit/GameUtil.h"
 
 namespace {
@@ -26,6 +27,7 @@ using platform::headless::After;
 TEST(LupidoEndToEndTest, TheLauncherStartsLupidoWhoseRabbitCrossesLevelOneAndReturnsOnEsc)
 {
     platform::headless::Install();
+    testsupport::ResetSharedState();
     platform::headless::ClearMediaLog();
     std::filesystem::remove(platform::settings::FilePath("Vandrel"));
     platform::SetProgramFolderAsCurrent();

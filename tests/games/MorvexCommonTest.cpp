@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "games/morvex/MorvexCommon.h"
+#include "tests/support/GameWindowFixture.h"
 #include "tests/support/TextFiles.h"
 
 namespace {
@@ -20,14 +21,6 @@ struct Rock {
     bool visible;
     bool operator==(const Rock&) const = default;
 };
-
-// A file of this test's own, so that tests running side by side never share one.
-std::filesystem::path TestFile(const std::string& name)
-{
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    return std::filesystem::path(::testing::TempDir()) /
-           (std::string(test->name()) + "-" + std::to_string(::getpid()) + "-" + name);
-}
 
 std::vector<Rock> Rocks()
 {
@@ -48,6 +41,7 @@ struct Case {
 
 TEST(MorvexCommonTest, LoadMapReadsRocksAndBackgroundAndLeavesWhatItReadOnFailure)
 {
+    const testsupport::TestFolder folder("morvex-map");
     const Case cases[] = {
         {"an empty file", "", true, {{0, 0, 0, false}}, 9},
         {"a background only", "\"background\",3\r\n", true, {{0, 0, 0, false}}, 3},
@@ -82,7 +76,7 @@ TEST(MorvexCommonTest, LoadMapReadsRocksAndBackgroundAndLeavesWhatItReadOnFailur
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         mc::MapBackground.id = 9;
-        const auto path = TestFile("rocks.map");
+        const auto path = folder.Path() / "rocks.map";
         testsupport::WriteText(path, c.text);
         EXPECT_EQ(mc::LoadMap(path.string()), c.loads);
         EXPECT_EQ(Rocks(), c.rocks);
@@ -92,8 +86,9 @@ TEST(MorvexCommonTest, LoadMapReadsRocksAndBackgroundAndLeavesWhatItReadOnFailur
 
 TEST(MorvexCommonTest, LoadingAnotherMapReplacesTheRocksAndAMissingFileLeavesAnEmptyMap)
 {
-    const auto first = TestFile("first.map");
-    const auto second = TestFile("second.map");
+    const testsupport::TestFolder folder("morvex-map");
+    const auto first = folder.Path() / "first.map";
+    const auto second = folder.Path() / "second.map";
     testsupport::WriteText(first, "background,4\nlarge,0,1,1\nlarge,0,2,2\nsmall,2,3,3\n");
     testsupport::WriteText(second, "medium,1,50,60\n");
     ASSERT_TRUE(mc::LoadMap(first.string()));
@@ -101,18 +96,19 @@ TEST(MorvexCommonTest, LoadingAnotherMapReplacesTheRocksAndAMissingFileLeavesAnE
     EXPECT_EQ(Rocks(), (std::vector<Rock>{{1, 50, 60, true}}));
     EXPECT_EQ(mc::MapBackground.id, 4);
 
-    EXPECT_FALSE(mc::LoadMap(TestFile("missing.map").string()));
+    EXPECT_FALSE(mc::LoadMap((folder.Path() / "missing.map").string()));
     EXPECT_EQ(Rocks(), (std::vector<Rock>{{0, 0, 0, false}}));
     EXPECT_EQ(mc::MapBackground.id, 4);
 }
 
 TEST(MorvexCommonTest, TheRockAfterTheSlotCounterIsFullFillsItsSlotAndFails)
 {
+    const testsupport::TestFolder folder("morvex-map");
     std::string text;
     for (int i = 0; i < 32768; ++i) {
         text += "small,2,1,1\n";
     }
-    const auto path = TestFile("many.map");
+    const auto path = folder.Path() / "many.map";
     testsupport::WriteText(path, text);
     EXPECT_FALSE(mc::LoadMap(path.string()));
     EXPECT_EQ(mc::MapRocks.size(), 32768U);
@@ -126,6 +122,7 @@ TEST(MorvexCommonTest, TheRockAfterTheSlotCounterIsFullFillsItsSlotAndFails)
 // The writer keeps only visible rocks and names the kind; reading its file gives the map again.
 TEST(MorvexCommonTest, SaveMapWritesTheVisibleRocksThatLoadMapReadsBack)
 {
+    const testsupport::TestFolder folder("morvex-map");
     mc::ClearMap();
     mc::MapBackground.id = 12;
     mc::MapRocks = std::vector<SpriteClass>(5);
@@ -140,7 +137,7 @@ TEST(MorvexCommonTest, SaveMapWritesTheVisibleRocksThatLoadMapReadsBack)
         mc::MapRocks[i].Y = rocks[i].y;
         mc::MapRocks[i].visible = rocks[i].visible;
     }
-    const auto path = TestFile("saved.map");
+    const auto path = folder.Path() / "saved.map";
     ASSERT_TRUE(mc::SaveMap(path.string()));
     EXPECT_EQ(testsupport::ReadText(path), "\"background\",12\r\n"
                                            "\"large\",0,10,20\r\n"
@@ -154,7 +151,7 @@ TEST(MorvexCommonTest, SaveMapWritesTheVisibleRocksThatLoadMapReadsBack)
               (std::vector<Rock>{
                   {0, 10, 20, true}, {2, 799, 479, true}, {1, -5, 0, true}, {6, 1, 1, true}}));
 
-    EXPECT_FALSE(mc::SaveMap((TestFile("no-folder") / "x.map").string()));
+    EXPECT_FALSE(mc::SaveMap((folder.Path() / "no-folder" / "x.map").string()));
 }
 
 } // namespace

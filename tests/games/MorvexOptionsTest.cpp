@@ -60,6 +60,33 @@ TEST_F(MorvexOptionsTest, OkWritesTheSevenKeysInOrderWithTheValuesShown)
     }
 }
 
+TEST_F(MorvexOptionsTest, ThreeSettingRowsStandAboveTheButtonRow)
+{
+    dialog.Load();
+    struct Case {
+        const char* name;
+        const platform::Control& control;
+        std::int32_t left, top, width, height;
+    };
+    const Case cases[] = {
+        {"ship picture", dialog.ShipSpeedImage, 20, 20, 62, 62},
+        {"ship bar", dialog.ShipSpeedScroll, 102, 57, 220, 25},
+        {"turning picture", dialog.RotateSpeedImage, 20, 102, 62, 62},
+        {"turning bar", dialog.RotateSpeedScroll, 102, 139, 220, 25},
+        {"rock picture", dialog.RockSpeedImage, 20, 184, 62, 62},
+        {"rock bar", dialog.RockSpeedScroll, 102, 221, 220, 25},
+        {"easy", dialog.modeOption[0], 20, 266, 60, 60},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.control.Left(), c.left);
+        EXPECT_EQ(c.control.Top(), c.top);
+        EXPECT_EQ(c.control.Width(), c.width);
+        EXPECT_EQ(c.control.Height(), c.height);
+    }
+    dialog.Unload();
+}
+
 TEST_F(MorvexOptionsTest, EscCancelsWithoutWritingAnything)
 {
     Run({[&] {

@@ -36,6 +36,7 @@ std::size_t Occupied(const QuadrelForm& form)
 TEST(QuadrelEndToEndTest, TheLauncherStartsQuadrelWhichPlaysAPieceAndReturnsOnEsc)
 {
     platform::headless::Install();
+    testsupport::ResetSharedState();
     platform::headless::UseDevices(true);
     platform::headless::ClearMediaLog();
     std::filesystem::remove(platform::settings::FilePath("Vandrel"));

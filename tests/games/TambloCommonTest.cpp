@@ -1,22 +1,24 @@
 // The maze grid of Tamblo in both modes and its map reader.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "common/Common.h"
 #include "games/tamblo/TambloCommon.h"
+#include "tests/support/GameWindowFixture.h"
 
 namespace {
 
 namespace tc = TambloCommon;
 
+// Below a folder of the test program's own: tests running at the same time never write the same
+// file.
 std::string WriteMap(const std::string& name, const std::string& text)
 {
-    const auto path = std::filesystem::path(::testing::TempDir()) / name;
-    std::ofstream(path, std::ios::binary) << text;
+    static const testsupport::TestFolder folder("tamblo-map");
+    const auto path = folder.Path() / name;
+    testsupport::WriteText(path, text);
     return path.string();
 }
 

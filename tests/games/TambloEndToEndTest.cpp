@@ -18,6 +18,7 @@
 #include "platform/Picture.h"
 #include "platform/Settings.h"
 #include "shell/MenuForm.h"
+#include "tests/support/GameWindowFixture.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ protected:
     void SetUp() override
     {
         platform::headless::Install();
+        testsupport::ResetSharedState();
         platform::headless::UseDevices(true);
         programFolder_ = platform::ProgramFolder();
         static int counter = 0;

@@ -2,13 +2,12 @@
 // number carried over, and the files that fail with what they leave behind.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "games/zentar/ZentarCommon.h"
 #include "platform/Gdi.h"
+#include "tests/support/GameWindowFixture.h"
 
 namespace {
 
@@ -20,10 +19,15 @@ struct Alien {
     bool operator==(const Alien&) const = default;
 };
 
+// Below a folder of the test program's own, named after the test: tests running at the same time
+// never write the same file.
 std::string WriteMap(const std::string& text)
 {
-    const auto path = std::filesystem::path(::testing::TempDir()) / "zentar-test.map";
-    std::ofstream(path, std::ios::binary) << text;
+    static const testsupport::TestFolder folder("zentar-map");
+    const auto path =
+        folder.Path() /
+        (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".map");
+    testsupport::WriteText(path, text);
     return path.string();
 }
 

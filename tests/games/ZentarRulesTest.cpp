@@ -230,6 +230,60 @@ TEST_F(ZentarRulesTest, AnAlienPassingTheBottomOrTouchingTheShipCostsALife)
     }
 }
 
+TEST_F(ZentarRulesTest, TheShipStopsInsideEitherSideAndAutomaticMotionTurnsBack)
+{
+    // One pass moves the ship; the next finds it at a side (its left at 0 or below, its right
+    // beyond 800), puts it back inside, clears the held flags and turns automatic motion round.
+    struct Case {
+        const char* name;
+        double startX;
+        bool left, right, autoMove;
+        double x; // after the second pass
+        bool stopped;
+    };
+    const Case cases[] = {
+        {"left held", 5, true, false, false, 1, true},
+        {"left edge reaching 0", 10, true, false, false, 1, true},
+        {"right held", 735, false, true, false, 800 - 60 - 1, true},
+        {"right edge exactly at 800", 730, false, true, false, 741.6, false},
+        {"automatic to the left", 5, false, false, true, 1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form.InitLevel(true, true);
+        PlaceAliens({{0, 0, 0}});
+        form.Ship.X = c.startX;
+        form.LeftHeld = c.left;
+        form.RightHeld = c.right;
+        form.AutoMove = c.autoMove;
+        form.AutoLeft = true;
+        Start();
+        Pass(100);
+        Pass(16);
+        EXPECT_NEAR(form.Ship.X, c.x, 1e-9);
+        EXPECT_EQ(form.Ship.xMov == 0, c.stopped);
+        EXPECT_EQ(form.LeftHeld || form.RightHeld, !c.stopped && (c.left || c.right));
+        EXPECT_EQ(form.AutoLeft, !c.stopped);
+    }
+}
+
+TEST_F(ZentarRulesTest, AnAlienLandsOnlyWhenItsTopPasses480)
+{
+    const struct {
+        double startY; // 60 ms at 1000 px/s later its top is 60 pixels lower
+        bool lands;
+    } cases[] = {{400, false}, {420, false}, {421, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.startY);
+        form.InitLevel(true, true);
+        PlaceAliens({{0, 0, c.startY}});
+        MakeFall(zc::MapAliens[0]);
+        Start();
+        Pass(60);
+        EXPECT_EQ(form.GameMode, c.lands ? Mode::LifeLost : Mode::Playing);
+    }
+}
+
 TEST_F(ZentarRulesTest, TheLastLifeDropsTheCurtainAndHandsAQualifyingScoreToTheHighScoreWindow)
 {
     Save("Menu", "HighScore", "1");

@@ -422,6 +422,7 @@ TEST(GdiTest, ThinBoxOutlineIncludesBothCorners)
 {
     const Hdc dc = MakeDc(5, 4);
     DrawBox(dc, 3, 2, 1, 0, Red, 1);                                // corners in any order
+    DrawBox(dc, 6, 0, 9, 3, Red, 1);                                // wholly beside it: nothing
     EXPECT_EQ(Inked(dc), (std::vector<std::uint32_t>{0, 1, 1, 1, 0, //
                                                      0, 1, 0, 1, 0, //
                                                      0, 1, 1, 1, 0, //

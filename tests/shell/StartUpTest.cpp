@@ -91,24 +91,33 @@ TEST_F(StartUpTest, ShiftHeldShowsTheLauncherAsAWindowCaptionedVandrel)
     menu.ExitProgram();
 }
 
-TEST_F(StartUpTest, LeavingRestoresTheDisplayAndThenTheDesktopIcons)
+TEST_F(StartUpTest, LeavingRestoresTheDisplayAndThenTheDesktopIconsAlsoWithShiftHeld)
 {
-    OfferDepths({32});
-    auto& desktop = platform::headless::Desktop();
-    desktop.icons = {{10, 20}, {30, 40}};
-    MenuForm menu;
-    menu.Show();
-    EXPECT_TRUE(platform::headless::IsFullScreen());
-    desktop.icons = {{0, 0}, {0, 0}}; // the display change moved them
-    platform::headless::After(0).KeyPress(platform::vbKeyEscape);
-    EXPECT_EQ(platform::RunProgram(menu), 0);
+    // With Shift held the display stays as it is, but the icon layout is still kept and restored.
+    for (const bool shiftHeld : {false, true}) {
+        SCOPED_TRACE(shiftHeld);
+        platform::headless::Install();
+        platform::headless::UseDevices(true);
+        OfferDepths({32});
+        platform::headless::SetShiftHeldAtStart(shiftHeld);
+        auto& desktop = platform::headless::Desktop();
+        desktop.icons = {{10, 20}, {30, 40}};
+        MenuForm menu;
+        menu.Show();
+        EXPECT_EQ(platform::headless::IsFullScreen(), !shiftHeld);
+        desktop.icons = {{0, 0}, {0, 0}}; // the display change, or the user, moved them
+        platform::headless::After(0).KeyPress(platform::vbKeyEscape);
+        EXPECT_EQ(platform::RunProgram(menu), 0);
 
-    EXPECT_FALSE(menu.IsLoaded());
-    EXPECT_FALSE(platform::headless::IsFullScreen());
-    ASSERT_FALSE(platform::headless::DisplayAttempts().empty());
-    EXPECT_EQ(platform::headless::DisplayAttempts().back().mode.dmPelsWidth, 1024u);
-    EXPECT_EQ(desktop.icons[0].x, 10);
-    EXPECT_EQ(desktop.icons[1].y, 40);
+        EXPECT_FALSE(menu.IsLoaded());
+        EXPECT_FALSE(platform::headless::IsFullScreen());
+        if (!shiftHeld) {
+            ASSERT_FALSE(platform::headless::DisplayAttempts().empty());
+            EXPECT_EQ(platform::headless::DisplayAttempts().back().mode.dmPelsWidth, 1024u);
+        }
+        EXPECT_EQ(desktop.icons[0].x, 10);
+        EXPECT_EQ(desktop.icons[1].y, 40);
+    }
 }
 
 // Runs as its own process: another process holds the instance lock, then the launcher starts.

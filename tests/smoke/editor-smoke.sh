@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Starts a map editor for real under a virtual X server (in a window, silent audio, its own
-# settings), clicks into the top-left cell of its design area, checks that the piece placed there
-# is drawn (the middle pixel of PICTURE at the middle of the cell at x 10, y 0), presses Esc and
-# expects exit code 0.
-#   editor-smoke.sh EDITOR TITLE PICTURE XWD_PIXEL PICTURE_PIXEL   (run in the program folder)
+# settings), clicks TOOL first when it is given, then into a cell of its design area, checks that
+# the piece placed there is drawn (the middle pixel of PICTURE at the middle of the cell whose
+# top-left corner is CELL, "x,y"), presses Esc and expects exit code 0.
+#   editor-smoke.sh EDITOR TITLE PICTURE CELL XWD_PIXEL PICTURE_PIXEL [TOOL]
+#   (in the program folder; TOOL as x,y in window pixels)
 set -euo pipefail
 if [ -z "${SMOKE_INSIDE_X:-}" ]; then
   export SMOKE_INSIDE_X=1
@@ -12,8 +13,10 @@ fi
 program=$1
 title=$2
 picture=$3
-xwdpixel=$4
-picturepixel=$5
+corner=$4
+xwdpixel=$5
+picturepixel=$6
+tool=${7:-}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/config" "$work/runtime"
@@ -23,7 +26,7 @@ export SDL_AUDIODRIVER=dummy VANDREL_WINDOWED=1
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 
 read -r -a size <<<"$("$picturepixel" "$picture" size)"
-cell="$((10 + size[0] / 2)),$((size[1] / 2))"
+cell="$((${corner%,*} + size[0] / 2)),$((${corner#*,} + size[1] / 2))"
 expected=$("$picturepixel" "$picture" "$((size[0] / 2)),$((size[1] / 2))")
 
 "$program" 2>"$work/stderr" &
@@ -49,6 +52,10 @@ fi
 # the brush is not drawn: what shows in the cell is the piece placed.
 drawn=""
 for _ in $(seq 1 20); do
+  if [ -n "$tool" ]; then
+    xdotool mousemove --window "$window" "${tool%,*}" "${tool#*,}" click 1
+    sleep 0.2
+  fi
   xdotool mousemove --window "$window" "${cell%,*}" "${cell#*,}" mousedown 1
   sleep 0.2
   xdotool mouseup 1 mousemove --window "$window" 400 590

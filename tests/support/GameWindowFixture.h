@@ -22,6 +22,7 @@
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
 #include "platform/Settings.h"
+#include "shell/MenuForm.h"
 #include "tests/support/TextFiles.h"
 #include "toolkit/GameUtil.h"
 
@@ -71,9 +72,10 @@ private:
     std::string old_;
 };
 
-// The shared state of the program as a fresh process has it.
+// The shared state of the program as a fresh process has it, with a launcher object not yet made.
 inline void ResetSharedState()
 {
+    DiscardMenuForm();
     Common::gFullScreen = false;
     Common::gOptionsOk = false;
     Common::gMode = "easy";
@@ -137,7 +139,8 @@ protected:
         return platform::GetSetting("Vandrel", section, key, "(none)");
     }
 
-    // Shows (or only loads) the window as the launcher does, without letting its loop start.
+    // Shows (or only loads) the window as the launcher does, without letting its loop start; the
+    // passes are run by the test.
     void ShowWindow()
     {
         form.Show();
@@ -147,6 +150,14 @@ protected:
     {
         form.Load();
         HoldLoop();
+    }
+
+    // Moves the clock on until its 32-bit millisecond tick reads `tick`. The random numbers mix in
+    // the tick, so a replay starts at one time as well as from one random state.
+    static void SetClockTo(std::uint32_t tick)
+    {
+        const auto now = static_cast<std::uint32_t>(GameUtil::GetTickMs());
+        platform::virtualclock::Advance(static_cast<std::uint32_t>(tick - now));
     }
 
     // One pass of the rules after ms milliseconds, as the loop runs it (without drawing).
@@ -220,9 +231,12 @@ protected:
     Window form;
 
 private:
+    // The loop timer stopped, and the time base set as the loop's start would set it.
     void HoldLoop()
     {
         form.startLoopTimer.SetEnabled(false);
+        form.NowTime = GameUtil::GetTickMs();
+        form.LastTime = form.NowTime;
         platform::headless::ClearMediaLog();
     }
 };

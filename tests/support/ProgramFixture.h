@@ -24,6 +24,7 @@
 #include "platform/Paths.h"
 #include "platform/Settings.h"
 #include "shell/MenuForm.h"
+#include "tests/support/GameWindowFixture.h"
 #include "tests/support/ScriptedProgram.h"
 #include "toolkit/GameUtil.h"
 
@@ -45,6 +46,7 @@ protected:
     void SetUp() override
     {
         platform::headless::Install();
+        ResetSharedState();
         platform::headless::UseDevices(true);
         platform::headless::ClearMediaLog();
         std::filesystem::remove(platform::settings::FilePath("Vandrel"));
