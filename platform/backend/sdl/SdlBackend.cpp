@@ -218,6 +218,7 @@ private:
             std::fprintf(stderr, "vandrel: cannot open the screen: %s\n", SDL_GetError());
             std::exit(1);
         }
+        sdl::EndWhenDisplayIsLost();
         video_ = true;
     }
 

@@ -1,10 +1,13 @@
-// Whether a window manager runs on the X display: on a bare X server SDL's full-screen request
-// goes unanswered and the window would keep its size and place.
+// What the SDL backend asks of the X display itself: whether a window manager runs (on a bare X
+// server SDL's full-screen request goes unanswered), and ending when the display is lost.
 #include "platform/backend/sdl/SdlX11.h"
 
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace platform::sdl {
 namespace {
@@ -30,7 +33,19 @@ bool HasWindowManager(Display* display)
     return found;
 }
 
+// Settings and scores are written whole as they change, so nothing is waiting to be saved.
+int EndOnLostDisplay(Display*)
+{
+    std::fputs("vandrel: the connection to the display is lost; ending\n", stderr);
+    std::_Exit(1);
+}
+
 } // namespace
+
+void EndWhenDisplayIsLost()
+{
+    XSetIOErrorHandler(EndOnLostDisplay);
+}
 
 bool WindowManagerRuns(SDL_Window* window)
 {

@@ -9,4 +9,8 @@ namespace platform::sdl {
 // xinit straight into the program), where a full-screen request would go unanswered.
 bool WindowManagerRuns(SDL_Window* window);
 
+// When the X display goes away (the server ends, the session closes) the program ends at once:
+// Xlib's own handler calls exit, whose clean-up talks to the lost display again and spins forever.
+void EndWhenDisplayIsLost();
+
 } // namespace platform::sdl
