@@ -152,4 +152,12 @@ private:
     std::int16_t pressedButtons_ = 0; // buttons pressed on this form, for Form_Click
 };
 
+// The one window of its kind, made at first use and never destroyed: windows live for the process,
+// and the window system may go first at exit.
+template <typename Window> Window& ProcessWindow()
+{
+    static auto* const window = new Window;
+    return *window;
+}
+
 } // namespace platform

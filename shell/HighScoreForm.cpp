@@ -37,9 +37,7 @@ HighScoreForm::HighScoreForm()
 
 HighScoreForm& TheHighScoreForm()
 {
-    // Never destroyed: windows live for the process, and the window system may go first at exit.
-    static auto* const form = new HighScoreForm;
-    return *form;
+    return platform::ProcessWindow<HighScoreForm>();
 }
 
 void HighScoreForm::Form_Load()

@@ -71,9 +71,7 @@ MenuOptions::MenuOptions()
 
 MenuOptions& TheMenuOptions()
 {
-    // Never destroyed: windows live for the process, and the window system may go first at exit.
-    static auto* const form = new MenuOptions;
-    return *form;
+    return platform::ProcessWindow<MenuOptions>();
 }
 
 void MenuOptions::Form_Load()

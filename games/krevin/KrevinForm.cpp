@@ -29,9 +29,7 @@ constexpr platform::Color FieldColour = platform::Rgb(0, 0, 0);
 
 KrevinForm& TheKrevinForm()
 {
-    // Never destroyed: windows live for the process, and the window system may go first at exit.
-    static auto* const form = new KrevinForm;
-    return *form;
+    return platform::ProcessWindow<KrevinForm>();
 }
 
 KrevinForm::KrevinForm() = default;

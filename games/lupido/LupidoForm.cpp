@@ -33,9 +33,7 @@ constexpr std::int32_t DrownFrames = 28;
 
 LupidoForm& TheLupidoForm()
 {
-    // Never destroyed: windows live for the process, and the window system may go first at exit.
-    static auto* const form = new LupidoForm;
-    return *form;
+    return platform::ProcessWindow<LupidoForm>();
 }
 
 LupidoForm::LupidoForm() = default;

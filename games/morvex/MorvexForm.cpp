@@ -55,9 +55,7 @@ void CleanUpAll(std::span<SpriteClass> pictures)
 
 MorvexForm& TheMorvexForm()
 {
-    // Never destroyed: windows live for the process, and the window system may go first at exit.
-    static auto* const form = new MorvexForm;
-    return *form;
+    return platform::ProcessWindow<MorvexForm>();
 }
 
 MorvexForm::MorvexForm() = default;

@@ -30,9 +30,7 @@ constexpr platform::Color White = platform::Rgb(255, 255, 255);
 
 QuadrelForm& TheQuadrelForm()
 {
-    // Never destroyed: windows live for the process, and the window system may go first at exit.
-    static auto* const form = new QuadrelForm;
-    return *form;
+    return platform::ProcessWindow<QuadrelForm>();
 }
 
 QuadrelForm::QuadrelForm() = default;

@@ -27,9 +27,7 @@ using Mode = tamblo::GameMode;
 
 TambloForm& TheTambloForm()
 {
-    // Never destroyed: windows live for the process, and the window system may go first at exit.
-    static auto* const form = new TambloForm;
-    return *form;
+    return platform::ProcessWindow<TambloForm>();
 }
 
 TambloForm::TambloForm() = default;

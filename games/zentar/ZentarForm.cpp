@@ -35,9 +35,7 @@ constexpr platform::Color SpaceColour = platform::Rgb(0, 0, 0);
 
 ZentarForm& TheZentarForm()
 {
-    // Never destroyed: windows live for the process, and the window system may go first at exit.
-    static auto* const form = new ZentarForm;
-    return *form;
+    return platform::ProcessWindow<ZentarForm>();
 }
 
 ZentarForm::ZentarForm() = default;

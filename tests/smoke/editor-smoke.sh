@@ -10,6 +10,7 @@ if [ -z "${SMOKE_INSIDE_X:-}" ]; then
   export SMOKE_INSIDE_X=1
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
+source "$(dirname "$0")/ending.sh"
 program=$1
 title=$2
 picture=$3
@@ -74,17 +75,5 @@ if [ -z "$drawn" ]; then
 fi
 
 xdotool key Escape
-status=0
-timeout 20 tail --pid="$pid" -f /dev/null || status=$?
-if [ $status -ne 0 ]; then
-  echo "vandrel: smoke: the program did not end" >&2
-  kill "$pid" 2>/dev/null || true
-  exit 1
-fi
-wait "$pid" || status=$?
-cat "$work/stderr" >&2
-if [ $status -ne 0 ]; then
-  echo "vandrel: smoke: the program ended with $status" >&2
-  exit 1
-fi
+expect_clean_end "$pid" "$work/stderr"
 echo "smoke: $title drew a placed piece, Esc ended the program with 0"

@@ -8,6 +8,7 @@ if [ -z "${SMOKE_INSIDE_X:-}" ]; then
   export SMOKE_INSIDE_X=1
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
+source "$(dirname "$0")/ending.sh"
 program=$1
 xwdpixel=$2
 picturepixel=$3
@@ -122,12 +123,6 @@ done
 timeout 20 xdotool key Escape
 sleep 2
 timeout 20 xdotool key Escape
-if ! timeout 20 tail --pid="$pid" -f /dev/null; then
-  fail "the program did not end"
-fi
-status=0
-wait "$pid" || status=$?
+expect_clean_end "$pid" "$work/stderr"
 pid=
-cat "$work/stderr" >&2
-[ $status -eq 0 ] || fail "the program ended with $status"
 echo "smoke: full screen without a window manager fills the display; pointing selects each icon"

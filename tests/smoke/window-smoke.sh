@@ -7,6 +7,7 @@ if [ -z "${SMOKE_INSIDE_X:-}" ]; then
   export SMOKE_INSIDE_X=1
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
+source "$(dirname "$0")/ending.sh"
 program=$1
 pixel=$2
 work=$(mktemp -d)
@@ -41,16 +42,6 @@ if [ "${colours[*]}" != "${expected[*]}" ]; then
 fi
 timeout 20 xdotool windowfocus --sync "$window"
 timeout 20 xdotool key --delay 50 KP_Add KP_Subtract shift+a F1 F3 Return space Left Up Right Down Escape
-if ! timeout 20 tail --pid="$pid" -f /dev/null; then
-  echo "vandrel: smoke: the program did not end" >&2
-  exit 1
-fi
-status=0
-wait "$pid" || status=$?
+expect_clean_end "$pid" "$work/stderr"
 pid=
-cat "$work/stderr" >&2
-if [ $status -ne 0 ]; then
-  echo "vandrel: smoke: the program ended with $status" >&2
-  exit 1
-fi
 echo "smoke: window drew, keys arrived, clean exit"
