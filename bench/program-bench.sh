@@ -313,6 +313,7 @@ report() { # report PATH
         t = v[i]; v[i] = v[j]; v[j] = t }
       return (n % 2) ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
     }
+    function shown(value, format) { return value == "-" ? "-" : sprintf(format, value) }
     function add(key, column, value) { if (value != "-") list[key, column] = list[key, column] " " value }
     $1 == p {
       if (!($3 in seen)) { seen[$3] = 1; order[++count] = $3; goal[$3] = $9; peername[$3] = $8 }
@@ -322,8 +323,8 @@ report() { # report PATH
     END {
       for (i = 1; i <= count; i++) {
         s = order[i]
-        program = median(list[s, "program"]); x = median(list[s, "x"])
-        memory = median(list[s, "memory"]); peer = median(list[s, "peer"])
+        program = shown(median(list[s, "program"]), "%.2f"); x = shown(median(list[s, "x"]), "%.2f")
+        memory = shown(median(list[s, "memory"]), "%.0f"); peer = shown(median(list[s, "peer"]), "%.2f")
         ratio = median(list[s, "ratio"])
         printf "%-34s %8s%s %8s%s %5s MB %8s%s %-11s %7s   %s\n", s,
           program, program == "-" ? " " : "%", x, x == "-" ? " " : "%", memory,
