@@ -175,15 +175,7 @@ TEST_F(KrevinRulesTest, EachStateTakesItsOwnInputsAndAPauseOrADialogCostsNoTime)
         return [=] { platform::headless::Joystick(0).reading = {x, y, 0, buttons}; };
     };
     const auto options = [this](bool ok) -> Input {
-        return [this, ok] {
-            platform::headless::OnIdle([this, ok] {
-                platform::virtualclock::Advance(1000);
-                Common::gOptionsOk = ok;
-                form.Options.Unload();
-            });
-            KeyPress(platform::vbKeyF1);
-            platform::headless::OnIdle(nullptr);
-        };
+        return [this, ok] { AnswerOptions(1000, ok); };
     };
     const Input resume = [] {
         platform::virtualclock::Advance(1000);
@@ -203,21 +195,23 @@ TEST_F(KrevinRulesTest, EachStateTakesItsOwnInputsAndAPauseOrADialogCostsNoTime)
         double moved; // by the ball, sideways
         bool newGame;
     } cases[] = {
-        {"waiting, nothing pressed", Waiting, [] {}, Waiting, 0},
-        {"stick left serves", Waiting, stick(0, M, 0), Playing, 0},
-        {"stick right serves", Waiting, stick(65535, M, 0), Playing, 0},
-        {"stick up serves", Waiting, stick(M, 0, 0), Playing, 0},
-        {"stick down serves", Waiting, stick(M, 65535, 0), Playing, 0},
-        {"its button serves", Waiting, stick(M, M, platform::JOY_BUTTON1), Playing, 0},
-        {"Enter after the stop hint serves", Waiting, hintOver, Playing, 5},
-        {"playing", Playing, [] {}, Playing, 5},
-        {"F3 pauses", Playing, key(platform::vbKeyF3), Paused, 0},
-        {"F3 a second later resumes", Paused, resume, Playing, 5},
-        {"numpad plus while paused", Paused, key(platform::vbKeyAdd), Paused, 0},
-        {"numpad plus in the fly-away", LevelCleared, key(platform::vbKeyAdd), LevelCleared, 0},
-        {"numpad minus at game over", GameOver, key(platform::vbKeySubtract), GameOver, 0},
-        {"no brick left", Playing, [] { kc::MapBricks[1].visible = false; }, LevelCleared, 5},
-        {"options cancelled", Playing, options(false), Playing, 5},
+        {"waiting, nothing pressed", Waiting, [] {}, Waiting, 0, false},
+        {"stick left serves", Waiting, stick(0, M, 0), Playing, 0, false},
+        {"stick right serves", Waiting, stick(65535, M, 0), Playing, 0, false},
+        {"stick up serves", Waiting, stick(M, 0, 0), Playing, 0, false},
+        {"stick down serves", Waiting, stick(M, 65535, 0), Playing, 0, false},
+        {"its button serves", Waiting, stick(M, M, platform::JOY_BUTTON1), Playing, 0, false},
+        {"Enter after the stop hint serves", Waiting, hintOver, Playing, 5, false},
+        {"playing", Playing, [] {}, Playing, 5, false},
+        {"F3 pauses", Playing, key(platform::vbKeyF3), Paused, 0, false},
+        {"F3 a second later resumes", Paused, resume, Playing, 5, false},
+        {"numpad plus while paused", Paused, key(platform::vbKeyAdd), Paused, 0, false},
+        {"numpad plus in the fly-away", LevelCleared, key(platform::vbKeyAdd), LevelCleared, 0,
+         false},
+        {"numpad minus at game over", GameOver, key(platform::vbKeySubtract), GameOver, 0, false},
+        {"no brick left", Playing, [] { kc::MapBricks[1].visible = false; }, LevelCleared, 5,
+         false},
+        {"options cancelled", Playing, options(false), Playing, 5, false},
         // A new game, served by the F1 that opened the dialog.
         {"options with OK", Playing, options(true), Playing, 5, true},
     };

@@ -183,15 +183,7 @@ TEST_F(LupidoRulesTest, EachStateTakesItsOwnInputsAndAPauseOrADialogCostsNoTime)
 {
     using enum lupido::GameMode;
     const auto options = [this](bool ok) -> Input {
-        return [this, ok] {
-            platform::headless::OnIdle([this, ok] {
-                platform::virtualclock::Advance(1000);
-                Common::gOptionsOk = ok;
-                form.Options.Unload();
-            });
-            KeyPress(platform::vbKeyF1);
-            platform::headless::OnIdle(nullptr);
-        };
+        return [this, ok] { AnswerOptions(1000, ok); };
     };
     const Input hintEnter = [this] {
         Common::gPauseOnStop = true;
@@ -208,16 +200,17 @@ TEST_F(LupidoRulesTest, EachStateTakesItsOwnInputsAndAPauseOrADialogCostsNoTime)
         double moved; // by the car
         bool newGame;
     } cases[] = {
-        {"playing", Playing, [] {}, Playing, 1, 4},
-        {"F3 pauses", Playing, Key(platform::vbKeyF3), Paused, 1, 0},
-        {"no hop while paused", Paused, Key(platform::vbKeyUp), Paused, 1, 0},
-        {"F3 a second later resumes", Paused, Later(1000, Key(platform::vbKeyF3)), Playing, 1, 4},
-        {"F3 while drowning", Drowning, Key(platform::vbKeyF3), Drowning, 1, 0},
-        {"F3 at game over", GameOver, Key(platform::vbKeyF3), GameOver, 1, 0},
-        {"numpad plus: level 2", Playing, Key(platform::vbKeyAdd), Playing, 2, 0},
-        {"numpad plus while paused", Paused, Key(platform::vbKeyAdd), Paused, 1, 0},
-        {"enter in the stop hint, paused", Paused, hintEnter, Paused, 1, 0},
-        {"options cancelled", Playing, options(false), Playing, 1, 4},
+        {"playing", Playing, [] {}, Playing, 1, 4, false},
+        {"F3 pauses", Playing, Key(platform::vbKeyF3), Paused, 1, 0, false},
+        {"no hop while paused", Paused, Key(platform::vbKeyUp), Paused, 1, 0, false},
+        {"F3 a second later resumes", Paused, Later(1000, Key(platform::vbKeyF3)), Playing, 1, 4,
+         false},
+        {"F3 while drowning", Drowning, Key(platform::vbKeyF3), Drowning, 1, 0, false},
+        {"F3 at game over", GameOver, Key(platform::vbKeyF3), GameOver, 1, 0, false},
+        {"numpad plus: level 2", Playing, Key(platform::vbKeyAdd), Playing, 2, 0, false},
+        {"numpad plus while paused", Paused, Key(platform::vbKeyAdd), Paused, 1, 0, false},
+        {"enter in the stop hint, paused", Paused, hintEnter, Paused, 1, 0, false},
+        {"options cancelled", Playing, options(false), Playing, 1, 4, false},
         {"options with OK: a new game", Playing, options(true), Playing, 1, 0, true},
     };
     for (const auto& c : cases) {

@@ -205,6 +205,18 @@ protected:
         platform::headless::After(0).KeyPress(key);
         platform::DoEvents();
     }
+    // F1, and the game's options dialog, once it waits for input, closed after ms milliseconds in
+    // it with OK (gOptionsOk true) or cancel.
+    void AnswerOptions(std::int32_t ms, bool ok)
+    {
+        platform::headless::OnIdle([this, ms, ok] {
+            platform::virtualclock::Advance(ms);
+            Common::gOptionsOk = ok;
+            form.Options.Unload();
+        });
+        KeyPress(platform::vbKeyF1);
+        platform::headless::OnIdle(nullptr);
+    }
     // Pointer input at a point of the window's client area.
     void Click(std::int16_t button, double x, double y)
     {
