@@ -88,15 +88,7 @@ void Form::Show(ShowMode mode, Form* owner)
     }
     system.anyFormShown = true;
     if (focus_ == nullptr) {
-        Control* first = nullptr;
-        for (Control* control : controls_) {
-            if (control->CanTakeFocus() && control->TabStop() && control->IsShown() &&
-                control->IsEnabled() &&
-                (first == nullptr || control->TabIndex() < first->TabIndex())) {
-                first = control;
-            }
-        }
-        if (first != nullptr) {
+        if (Control* const first = detail::NextInTabOrder(*this, nullptr, false)) {
             first->SetFocus();
         }
     }
