@@ -276,6 +276,11 @@ void Form::Invalidate()
     }
 }
 
+const std::vector<Form*>& LoadedForms()
+{
+    return detail::System().loaded;
+}
+
 void Form::Form_QueryUnload(std::int16_t&, std::int16_t) {}
 void Form::Form_Unload(std::int16_t&) {}
 void Form::Form_KeyDown(std::int16_t&, std::int16_t) {}
