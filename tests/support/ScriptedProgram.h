@@ -35,18 +35,15 @@ inline void QuitGames()
     }
 }
 
-// While a window waits for input: the games leave, and the topmost other window (a dialog, or the
-// launcher once no game runs) is unloaded. A game's loop runs below any window that waits for
-// input, so a game window is never unloaded here.
+// While a window waits for input: the games leave through their loops, and the window loaded last
+// is unloaded unless it is a game's (a dialog, or the launcher once no game runs): a game window
+// leaves by its loop, which runs below the wait.
 inline void EndTopmostWindow()
 {
     QuitGames();
     const std::vector<platform::Form*>& loaded = platform::LoadedForms();
-    for (auto form = loaded.rbegin(); form != loaded.rend(); ++form) {
-        if (dynamic_cast<GameWindow*>(*form) == nullptr) {
-            (*form)->Unload();
-            return;
-        }
+    if (!loaded.empty() && dynamic_cast<GameWindow*>(loaded.back()) == nullptr) {
+        loaded.back()->Unload();
     }
 }
 
