@@ -372,9 +372,19 @@ void WaitForActivity()
 
 } // namespace detail
 
-void DoEvents()
+bool DoEvents()
 {
-    detail::DeliverPending();
+    const bool delivered = detail::DeliverPending();
+    detail::PresentIfDirty();
+    return delivered;
+}
+
+void WaitEvents()
+{
+    while (!detail::DeliverPending()) {
+        detail::PresentIfDirty();
+        detail::WaitForActivity();
+    }
     detail::PresentIfDirty();
 }
 

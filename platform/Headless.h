@@ -65,6 +65,10 @@ Color ScreenPixel(std::int32_t x, std::int32_t y);
 // (changed or not).
 std::int32_t PresentCount();
 std::int32_t RefreshCount();
+// The bands of rows the last present showed changed (none when it changed nothing), and a pixel of
+// the picture presented last, as a colour (-1 outside it or before the first present).
+const std::vector<Rect>& PresentedBands();
+Color PresentedPixel(std::int32_t x, std::int32_t y);
 // What the screen window shows: title, whether an icon is set, pointer shape and full screen.
 const std::string& Title();
 bool HasIcon();

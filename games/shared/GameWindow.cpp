@@ -118,19 +118,23 @@ void GameWindow::RunGameLoop()
 {
     LastTime = GameUtil::GetTickMs();
     while (!QuitGame) {
-        RunPass();
+        if (!RunPass() && !QuitGame && StandsStill()) {
+            platform::WaitEvents();
+            RestartTimeBase();
+        }
     }
     ExitToMenu();
 }
 
-void GameWindow::RunPass()
+bool GameWindow::RunPass()
 {
     NowTime = GameUtil::GetTickMs();
     UpdateGame(NowTime, LastTime);
     DrawFrame();
     Refresh();
-    platform::DoEvents();
+    const bool delivered = platform::DoEvents();
     LastTime = NowTime;
+    return delivered;
 }
 
 void GameWindow::RestartTimeBase()

@@ -28,11 +28,12 @@ class GameWindow : public platform::Form {
 public:
     // The loop: passes until QuitGame is set, then ExitToMenu. QuitGame is left as it was found, so
     // that a request made while the window loaded (no readable level 1) ends the loop before its
-    // first pass.
+    // first pass. While the game stands still, a pass that found no event is followed by a wait
+    // for one, which counts as no time.
     void RunGameLoop();
     // One pass: the rules, the frame, the screen, then the pending window events, whose handlers
-    // only set fields for the next pass.
-    void RunPass();
+    // only set fields for the next pass; true when there were any.
+    bool RunPass();
     // Frees the game's pictures and sounds, shows the launcher and closes this window.
     void ExitToMenu();
     // F1 and the options button: the game's options dialog, modal; after OK the settings are read
@@ -43,6 +44,9 @@ public:
     virtual void UpdateGame(double aNow, double aLast) = 0;
     // Draws the whole window.
     virtual void DrawFrame() = 0;
+    // Whether the game stands still until input arrives (paused): no pass would change the
+    // picture or the game until then.
+    virtual bool StandsStill() const { return false; }
     // Restarts the clocks of everything that moves or animates, so that no time passes for them
     // across a pause, a dialog or a blocking wait.
     virtual void ResetTimers() = 0;

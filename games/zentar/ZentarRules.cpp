@@ -396,3 +396,10 @@ void ZentarForm::DrawFrame()
     }
     DrawPanelButtons();
 }
+
+// Paused, once the explosions of the last hit have had their time.
+bool ZentarForm::StandsStill() const
+{
+    return GameMode == Mode::Paused &&
+           GameUtil::TicksBetween(platform::CLng(NowTime), HitExplosionUntil) <= 0;
+}

@@ -93,9 +93,11 @@ public:
         std::abort();
     }
 
-    void Present(const Bitmap&, const Rect& changed, bool fromRefresh) override
+    void Present(const Bitmap& screen, std::span<const Rect> changed, bool fromRefresh) override
     {
-        if (changed.bottom > changed.top) {
+        presented_ = &screen;
+        bands_.assign(changed.begin(), changed.end());
+        if (!changed.empty()) {
             ++presents_;
         }
         if (fromRefresh) {
@@ -148,6 +150,8 @@ public:
     std::function<void()> idle_;
     std::int32_t presents_ = 0;
     std::int32_t refreshes_ = 0;
+    const Bitmap* presented_ = nullptr; // the screen window system's picture, which lives on
+    std::vector<Rect> bands_;
     std::vector<Point> warps_;
     MousePointer pointer_ = MousePointer::Default;
     std::string title_;
@@ -344,6 +348,22 @@ std::int32_t RefreshCount()
 {
     return Active().refreshes_;
 }
+const std::vector<Rect>& PresentedBands()
+{
+    return Active().bands_;
+}
+
+Color PresentedPixel(std::int32_t x, std::int32_t y)
+{
+    const Bitmap* picture = Active().presented_;
+    if (picture == nullptr || x < 0 || y < 0 || x >= picture->width || y >= picture->height) {
+        return ClrInvalid;
+    }
+    const std::uint32_t pixel = picture->Row(y)[x]; // 0x00RRGGBB
+    return Rgb(static_cast<int>(pixel >> 16), static_cast<int>(pixel >> 8),
+               static_cast<int>(pixel));
+}
+
 const std::string& Title()
 {
     return Active().title_;
