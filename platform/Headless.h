@@ -56,7 +56,13 @@ void SetShiftHeldAtStart(bool held);
 
 // Runs when a loop waits for input while nothing is scripted and no timer runs; it may script
 // more. Without it, such a wait ends the test program with a message (the test forgot its input).
+// A loop that polls on and on with nothing scripted and never waits (a game nobody ends) ends the
+// test program with a message too.
 void OnIdle(std::function<void()> hook);
+// A test's bound on a program that may run on without ever waiting for input: once the virtual
+// clock is msFromNow past now, every poll for input runs the hook first, until it is replaced
+// (nullptr: none).
+void OnTimeLimit(std::int64_t msFromNow, std::function<void()> hook);
 
 // The screen as composed now, and one of its pixels (-1 outside).
 const Bitmap& Screen();

@@ -64,6 +64,8 @@ void GameWindow::BeginLoad()
     // The flags survive the last showing; the pointer has not moved over this one yet.
     StopButton.active = false;
     OptionsButton.active = false;
+    stopUnderPointer = false;
+    stopHintFrame = false;
     if (Common::gFullScreen) {
         SetWindowState(platform::WindowState::Maximized);
     } else {
@@ -257,7 +259,8 @@ void GameWindow::Form_MouseMove(std::int16_t, std::int16_t, float x, float y)
 {
     const std::int16_t px = platform::CInt(x);
     const std::int16_t py = platform::CInt(y);
-    StopButton.active = StopButton.IsUnder(px, py);
+    stopUnderPointer = StopButton.IsUnder(px, py);
+    StopButton.active = stopUnderPointer || stopHintFrame;
     OptionsButton.active = OptionsButton.IsUnder(px, py);
 }
 
@@ -272,14 +275,14 @@ void GameWindow::StartStopHint(bool newGame)
     }
 }
 
-void GameWindow::UpdateStopHint()
+void GameWindow::UpdateStopHint(bool hintState)
 {
-    if (Common::gPauseOnStop) {
-        if (GameUtil::TicksBetween(Common::gStopHintUntil, GameUtil::GetTickMs()) > 0) {
-            Common::gStopHint = false;
-        }
-        StopButton.active = Common::gStopHint;
+    if (hintState && Common::gPauseOnStop &&
+        GameUtil::TicksBetween(Common::gStopHintUntil, GameUtil::GetTickMs()) > 0) {
+        Common::gStopHint = false;
     }
+    stopHintFrame = hintState && Common::gPauseOnStop && Common::gStopHint;
+    StopButton.active = stopUnderPointer || stopHintFrame;
 }
 
 // ---- Dialogs

@@ -128,8 +128,11 @@ protected:
     // At a level start: the hint is on only when a running game restarts a level with "PauseOnStop"
     // on, for 5000 ms.
     void StartStopHint(bool newGame);
-    // While waiting: the hint runs out, and the stop button is framed while it lasts.
-    void UpdateStopHint();
+    // Every pass, with whether the game is in the state the hint belongs to (waiting; playing in a
+    // game without a waiting state). In that state the hint runs out after its 5000 ms. The stop
+    // button is framed while the pointer is on it, and while the hint lasts in that state: once
+    // play starts, the hint frames it no more.
+    void UpdateStopHint(bool hintState);
 
     // The shot a fire command takes: the first hidden one of shots, once more than 250 ms have
     // passed since lastShotTime (a GetTickMs value); nullptr otherwise. With a shot, one of the
@@ -163,4 +166,7 @@ protected:
 
 private:
     void startLoopTimer_Timer();
+
+    bool stopUnderPointer = false; // the stop button's frame of the pointer
+    bool stopHintFrame = false;    // the stop button's frame of the hint, as of the last pass
 };

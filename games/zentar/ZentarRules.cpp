@@ -128,16 +128,16 @@ void ZentarForm::UpdateGame(double, double)
     case Mode::Paused:
         break;
     }
+    UpdateStopHint(GameMode == Mode::Waiting);
 }
 
 // Nothing moves; a joystick direction or button starts play (keys and clicks do so in their
-// handlers), and the stop hint runs out.
+// handlers).
 void ZentarForm::UpdateWaiting()
 {
     if (AnyStickInput()) {
         StartGame();
     }
-    UpdateStopHint();
 }
 
 void ZentarForm::UpdatePlaying()

@@ -159,7 +159,9 @@ TEST_F(ScreenTest, TheActiveWindowsPictureIsItsClientAreaAsShownWithControls)
     EXPECT_EQ(static_cast<Color>(picture->Row(0)[0]), Red);
     EXPECT_EQ(static_cast<Color>(picture->Row(49)[99]), Blue);
     dialog.Unload();
-    EXPECT_EQ(CaptureActiveWindow()->width, 800);
+    const auto whole = CaptureActiveWindow();
+    ASSERT_TRUE(whole.has_value());
+    EXPECT_EQ(whole->width, 800);
     game.Unload();
 }
 
