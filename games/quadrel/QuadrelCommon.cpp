@@ -125,13 +125,13 @@ bool HasBlock(const PieceTemplate& pieceTemplate)
 
 bool LoadMap(std::string_view path)
 {
-    platform::ListReader reader;
-    if (!reader.Open(path)) {
-        return false;
-    }
+    return MapFile::Load(path, ReadMap);
+}
+
+bool ReadMap(platform::ListReader& reader)
+{
     MapTemplates.clear();
     const bool complete = ReadTemplates(reader);
-    reader.Close();
     return complete && std::any_of(MapTemplates.begin(), MapTemplates.end(), HasBlock);
 }
 
