@@ -42,6 +42,7 @@ std::vector<Brick> VisibleBricks()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const fuzzsupport::AtEnd release{kc::ClearBricks};
     platform::ListReader reader = fuzzsupport::InputReader(data, size);
     kc::MapBackground.id = 0;
     const bool loaded = kc::ReadMap(reader);

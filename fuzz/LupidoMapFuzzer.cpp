@@ -30,6 +30,7 @@ bool Same(const SpriteClass& a, const SpriteClass& b)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const fuzzsupport::AtEnd release{lc::ClearMap};
     platform::ListReader reader = fuzzsupport::InputReader(data, size);
     const bool loaded = lc::ReadMap(reader);
     for (const auto* array : Arrays()) {

@@ -25,6 +25,7 @@ std::string Written()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const fuzzsupport::AtEnd release{mc::ClearMap};
     platform::ListReader reader = fuzzsupport::InputReader(data, size);
     mc::MapBackground.id = 0;
     const bool loaded = mc::ReadMap(reader);

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <tuple>
 #include <vector>
 
 #include "common/Common.h"
@@ -28,27 +29,24 @@ void CheckInvariants()
     }
 }
 
-bool Same(const std::vector<qc::PieceTemplate>& a, const std::vector<qc::PieceTemplate>& b)
+// X, Y, id and width of every cell of the map, in order.
+std::vector<std::tuple<double, double, std::int32_t, std::int32_t>> Cells()
 {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t t = 0; t < a.size(); ++t) {
-        for (std::size_t i = 0; i < qc::TemplateCells; ++i) {
-            const SpriteClass& x = a[t][i];
-            const SpriteClass& y = b[t][i];
-            if (x.X != y.X || x.Y != y.Y || x.id != y.id || x.width != y.width) {
-                return false;
-            }
+    std::vector<std::tuple<double, double, std::int32_t, std::int32_t>> cells;
+    cells.reserve(qc::MapTemplates.size() * qc::TemplateCells);
+    for (const qc::PieceTemplate& pieceTemplate : qc::MapTemplates) {
+        for (const SpriteClass& cell : pieceTemplate) {
+            cells.emplace_back(cell.X, cell.Y, cell.id, cell.width);
         }
     }
-    return true;
+    return cells;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const fuzzsupport::AtEnd release{[] { qc::MapTemplates.clear(); }};
     for (const char* mode : {"easy", "normal"}) {
         Common::gMode = mode;
         qc::MapTemplates.clear();
@@ -62,10 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (qc::MapTemplates.size() != qc::TemplateCount()) {
             std::abort();
         }
-        const std::vector<qc::PieceTemplate> first = qc::MapTemplates;
+        const auto first = Cells();
         platform::ListReader again = fuzzsupport::Rewritten(qc::WriteMap);
-        qc::MapTemplates.clear();
-        if (!qc::ReadMap(again) || !Same(first, qc::MapTemplates)) {
+        if (!qc::ReadMap(again) || Cells() != first) {
             std::abort();
         }
     }

@@ -33,6 +33,7 @@ void CheckInvariants()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const fuzzsupport::AtEnd release{zc::ClearMap};
     platform::ListReader reader = fuzzsupport::InputReader(data, size);
     zc::MapBackground.id = 0;
     const bool loaded = zc::ReadMap(reader);

@@ -2,6 +2,7 @@
 #include "games/quadrel/QuadrelCommon.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/Common.h"
 #include "games/shared/MapFile.h"
@@ -70,7 +71,7 @@ bool ReadTemplates(platform::ListReader& reader)
                 return false;
             }
         }
-        MapTemplates.push_back(pieceTemplate);
+        MapTemplates.push_back(std::move(pieceTemplate));
     }
     return true;
 }
