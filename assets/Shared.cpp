@@ -5,6 +5,7 @@
 
 #include "assets/Catalog.h"
 #include "assets/Lettering.h"
+#include "assets/Panel.h"
 #include "assets/PictureFiles.h"
 #include "assets/Style.h"
 #include "assets/Synth.h"
@@ -41,11 +42,15 @@ Image Panel()
                     0.12);
     }
     // Plaques behind the level and score numbers, and a tray for the life icons.
-    for (const Shape& plaque : {Rect(95, 31, 255, 89, 14), Rect(540, 31, 720, 89, 14)}) {
-        canvas.Fill(Grow(plaque, 2.5), 0xC98B2E);
-        canvas.Fill(plaque, LinearGradient({0, 31}, {0, 89}, 0xFFFFFF, 0xFFF6E4));
+    const auto shape = [](const panel::Box& b) {
+        return Rect(b.left, b.top, b.right, b.bottom, b.corner);
+    };
+    for (const panel::Box& plaque : {panel::LevelPlaque, panel::ScorePlaque}) {
+        canvas.Fill(Grow(shape(plaque), 2.5), 0xC98B2E);
+        canvas.Fill(shape(plaque),
+                    LinearGradient({0, plaque.top}, {0, plaque.bottom}, 0xFFFFFF, 0xFFF6E4));
     }
-    const Shape tray = Rect(262, 46, 538, 118, 16);
+    const Shape tray = shape(panel::Lives);
     canvas.Fill(tray, 0xF5C878, 0.6);
     canvas.Fill(Outline(tray, 1.5), 0xC98B2E, 0.8);
     return canvas.Opaque();

@@ -1,5 +1,6 @@
-// Reading a whole file; writing one through a temporary file, fsync, rename over the target and
-// fsync of the folder, and clearing away the temporary files that interrupted writes left.
+// Reading a whole file; writing one through a temporary file, fsync, rename over the target (the
+// end of its chain of links) and fsync of the folder, and clearing away the temporary files that
+// interrupted writes left.
 #include "platform/AtomicFile.h"
 
 #include <cerrno>
@@ -11,12 +12,22 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The most links followed in one chain, as the kernel allows when it opens a path.
+constexpr int MaxLinks = 40;
+
+WriteFailure& LatestFailure()
+{
+    thread_local WriteFailure failure;
+    return failure;
+}
 
 bool WriteAll(int fd, std::string_view contents)
 {
@@ -142,24 +153,56 @@ std::optional<std::string> ReadWholeFile(const fs::path& file, std::size_t maxBy
     return text;
 }
 
+std::string ReadFailureText(int error)
+{
+    // ReadWholeFile's own reason for a FIFO, a device or a socket.
+    return error == EINVAL ? "it is not a regular file" : std::strerror(error);
+}
+
+std::optional<fs::path> FinalTarget(const fs::path& path, int* error)
+{
+    fs::path current = path;
+    for (int links = 0; links <= MaxLinks; ++links) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return current;
+        }
+        std::error_code readError;
+        const fs::path next = fs::read_symlink(current, readError);
+        if (readError) {
+            *error = readError.value();
+            return std::nullopt;
+        }
+        // A relative link is relative to the folder the link lies in.
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    *error = ELOOP;
+    return std::nullopt;
+}
+
 bool WriteFileAtomically(const fs::path& target, std::string_view contents)
 {
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    int linkError = 0;
+    const std::optional<fs::path> file = FinalTarget(target, &linkError);
+    if (!file) {
+        NoteWriteFailure(target, std::strerror(linkError));
+        return false;
+    }
+    const fs::path folder = file->has_parent_path() ? file->parent_path() : fs::path(".");
+    std::string pattern = (folder / ("." + file->filename().string() + ".XXXXXX")).string();
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
 
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) {
-        std::cerr << "vandrel: cannot write " << target.string() << ": " << std::strerror(errno)
-                  << '\n';
+        NoteWriteFailure(target, std::strerror(errno));
         return false;
     }
     // The lock marks the file as being written until the rename (see RemoveStaleTemporaries).
     bool written = ::flock(fd, LOCK_EX) == 0 && WriteAll(fd, contents) &&
-                   ::fchmod(fd, ModeFor(target)) == 0 && ::fsync(fd) == 0;
+                   ::fchmod(fd, ModeFor(*file)) == 0 && ::fsync(fd) == 0;
     int savedError = errno;
-    if (written && ::rename(name.data(), target.c_str()) != 0) {
+    if (written && ::rename(name.data(), file->c_str()) != 0) {
         written = false;
         savedError = errno;
     }
@@ -168,13 +211,23 @@ bool WriteFileAtomically(const fs::path& target, std::string_view contents)
     }
     ::close(fd); // only now: the lock covers the file until it has its final name
     if (!written) {
-        std::cerr << "vandrel: cannot write " << target.string() << ": "
-                  << std::strerror(savedError) << '\n';
+        NoteWriteFailure(target, std::strerror(savedError));
         return false;
     }
-    RemoveStaleTemporaries(folder, target);
+    RemoveStaleTemporaries(folder, *file);
     SyncFolder(folder);
     return true;
+}
+
+const WriteFailure& LastWriteFailure()
+{
+    return LatestFailure();
+}
+
+void NoteWriteFailure(const fs::path& file, std::string reason)
+{
+    std::cerr << "vandrel: cannot write " << file.string() << ": " << reason << '\n';
+    LatestFailure() = {file, std::move(reason)};
 }
 
 } // namespace platform

@@ -86,6 +86,8 @@ public:
     {
         return false;
     }
+    // Told of every message box as it opens (the headless backend records its text).
+    virtual void MessageBoxShown(std::string_view /*prompt*/) {}
 };
 
 // The backend in use: the SDL backend unless another was installed first.

@@ -96,4 +96,7 @@ struct FileDialogRecord {
 // Every file dialog asked for so far.
 const std::vector<FileDialogRecord>& FileDialogs();
 
+// The text of every message box shown so far.
+const std::vector<std::string>& MessageBoxes();
+
 } // namespace platform::headless

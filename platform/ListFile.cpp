@@ -38,8 +38,13 @@ bool ListReader::Open(std::string_view path)
     int error = 0;
     auto text = ReadWholeFile(file, MaxFileSize, &error);
     if (!text) {
+        // A missing file is the caller's to report; one that is there and unreadable (a folder, a
+        // link that loops) is said here too.
         if (error == EFBIG) {
             std::cerr << "vandrel: " << file.string() << " is too large to read as a list file\n";
+        } else if (error != ENOENT && error != ENOTDIR) {
+            std::cerr << "vandrel: cannot read " << file.string() << ": " << ReadFailureText(error)
+                      << '\n';
         }
         return false;
     }
@@ -52,6 +57,8 @@ void ListReader::Close()
 {
     text_.clear();
     position_ = 0;
+    itemLine_ = 0;
+    countedTo_ = 0;
     open_ = false;
 }
 
@@ -80,6 +87,7 @@ bool ListReader::NextItem(bool number, std::string& item)
     if (position_ == size) {
         return false;
     }
+    CountLinesTo(position_);
     if (text_[position_] == '"') {
         const std::size_t close = text_.find('"', position_ + 1);
         if (close == std::string::npos) {
@@ -107,6 +115,21 @@ bool ListReader::NextItem(bool number, std::string& item)
         ++position_;
     }
     return true;
+}
+
+void ListReader::CountLinesTo(std::size_t position)
+{
+    if (itemLine_ == 0) {
+        itemLine_ = 1;
+    }
+    // CR LF, LF and CR each end one line; an item never starts between the CR and LF of a pair.
+    for (; countedTo_ < position; ++countedTo_) {
+        const char c = text_[countedTo_];
+        if (c == '\n' ||
+            (c == '\r' && (countedTo_ + 1 == text_.size() || text_[countedTo_ + 1] != '\n'))) {
+            ++itemLine_;
+        }
+    }
 }
 
 template <typename Number, typename Parse> bool ListReader::InputNumber(Number& value, Parse parse)
@@ -169,7 +192,7 @@ bool ListWriter::Create(std::string_view path)
     }
     created_ = problem == nullptr;
     if (!created_) {
-        std::cerr << "vandrel: cannot create " << target_.string() << ": " << problem << '\n';
+        NoteWriteFailure(target_, problem);
     }
     return created_;
 }
@@ -247,8 +270,7 @@ bool ListWriter::Close()
         return false;
     }
     if (failed_) {
-        std::cerr << "vandrel: " << target_.string()
-                  << " not written: a value cannot be written so that it reads back\n";
+        NoteWriteFailure(target_, "a value cannot be written so that it reads back");
         return false;
     }
     return WriteFileAtomically(target_, contents_);

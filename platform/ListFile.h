@@ -37,12 +37,18 @@ public:
     bool Input(float& value);
     bool Input(double& value);
 
+    // The line (from 1) on which the item read last begins; 0 before the first.
+    std::size_t ItemLine() const { return itemLine_; }
+
 private:
     template <typename Number, typename Parse> bool InputNumber(Number& value, Parse parse);
     bool NextItem(bool number, std::string& item);
+    void CountLinesTo(std::size_t position);
 
     std::string text_;
     std::size_t position_ = 0;
+    std::size_t itemLine_ = 0;
+    std::size_t countedTo_ = 0; // line ends before here are counted in itemLine_
     bool open_ = false;
 };
 
@@ -67,8 +73,9 @@ public:
 
     const std::string& Contents() const { return contents_; }
 
-    // Writes the file; false (and a line on stderr) when it was not created, a value could not be
-    // written, or the disk refused: the old file then stays intact.
+    // Writes the file; false when it was not created, a value could not be written, or the disk
+    // refused (LastWriteFailure in AtomicFile.h says why): the old file then stays intact. A file
+    // that is a symbolic link stays one: the file it leads to is replaced.
     bool Close();
 
 private:

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Backend.h"
 #include "platform/ControlPaint.h"
 #include "platform/Form.h"
 #include "platform/Input.h"
@@ -194,6 +195,7 @@ private:
 
 std::int32_t MsgBox(std::string_view prompt, std::int32_t buttons, std::string_view title)
 {
+    backend::Current().MessageBoxShown(prompt);
     MessageBoxForm box(prompt, buttons, title);
     box.Show(ShowMode::Modal);
     return box.Answer() != 0 ? box.Answer() : CancelAnswer(buttons);

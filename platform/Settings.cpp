@@ -51,6 +51,7 @@ struct CachedFile {
     Aside aside = Aside::None;
     std::string damagedText; // the old text, for Aside::CopyText
     bool unreadable = false; // the file exists but cannot be read: never save over it
+    std::string readFailure; // why, when it is unreadable
 };
 
 struct Change {
@@ -83,7 +84,9 @@ Stamp StampOf(const fs::path& file)
 {
     struct stat info {};
     if (::stat(file.c_str(), &info) != 0) {
-        return {};
+        // Only a missing file reads as empty: one behind a link loop or a closed folder is there
+        // and unreadable.
+        return {errno != ENOENT && errno != ENOTDIR};
     }
     return {true, info.st_dev, info.st_ino, info.st_size,
             std::int64_t{info.st_mtim.tv_sec} * 1'000'000'000 + info.st_mtim.tv_nsec};
@@ -101,8 +104,9 @@ void Read(const fs::path& file, CachedFile& cached)
     }
     if (!text) {
         cached.unreadable = true;
+        cached.readFailure = ReadFailureText(error);
         std::cerr << "vandrel: cannot read settings file " << file.string() << ": "
-                  << std::strerror(error) << '\n';
+                  << cached.readFailure << '\n';
         return;
     }
     cached.ini = IniText::Parse(*text);
@@ -169,17 +173,18 @@ std::optional<fs::path> AsideName(const fs::path& file)
     return std::nullopt;
 }
 
+// file is the final target of the settings file's path, so that a link is never moved aside.
 bool KeepAside(const fs::path& file, CachedFile& cached)
 {
     const auto aside = AsideName(file);
     if (!aside) {
-        std::cerr << "vandrel: no free name to keep " << file.string() << " aside; not saved\n";
+        NoteWriteFailure(file, "no free name to keep the unreadable old file aside");
         return false;
     }
     if (cached.aside == Aside::MoveFile) {
         if (::rename(file.c_str(), aside->c_str()) != 0) {
-            std::cerr << "vandrel: cannot move " << file.string()
-                      << " aside: " << std::strerror(errno) << '\n';
+            NoteWriteFailure(file, std::string("the old file cannot be moved aside: ") +
+                                       std::strerror(errno));
             return false;
         }
     } else if (!WriteFileAtomically(*aside, cached.damagedText)) {
@@ -192,20 +197,25 @@ bool KeepAside(const fs::path& file, CachedFile& cached)
     return true;
 }
 
-bool Write(const fs::path& file, CachedFile& cached)
+bool WriteFile(const fs::path& file, CachedFile& cached)
 {
     if (cached.unreadable) {
-        std::cerr << "vandrel: settings not saved: " << file.string() << " cannot be read\n";
+        NoteWriteFailure(file, "it cannot be read: " + cached.readFailure);
         return false;
     }
     std::error_code error;
     fs::create_directories(file.parent_path(), error);
     if (error) {
-        std::cerr << "vandrel: cannot create " << file.parent_path().string() << ": "
-                  << error.message() << '\n';
+        NoteWriteFailure(file, "its folder cannot be made: " + error.message());
         return false;
     }
-    if (cached.aside != Aside::None && !KeepAside(file, cached)) {
+    int linkError = 0;
+    const std::optional<fs::path> target = FinalTarget(file, &linkError);
+    if (!target) {
+        NoteWriteFailure(file, std::strerror(linkError));
+        return false;
+    }
+    if (cached.aside != Aside::None && !KeepAside(*target, cached)) {
         return false;
     }
     if (!WriteFileAtomically(file, cached.ini.Serialize())) {
@@ -213,6 +223,17 @@ bool Write(const fs::path& file, CachedFile& cached)
     }
     cached.stamp = StampOf(file);
     return true;
+}
+
+// Writes the cached file; when that fails, forgets the cache, so that the store reads as the file
+// on disk again and nobody is shown as stored what is not.
+bool Write(const fs::path& file, CachedFile& cached)
+{
+    if (WriteFile(file, cached)) {
+        return true;
+    }
+    Cache().erase(file.string());
+    return false;
 }
 
 // Ends one batch; the outermost writes what the batches changed, or forgets it when one of them

@@ -15,9 +15,9 @@ std::string GetSetting(std::string_view app, std::string_view section, std::stri
 
 // Stores value (any text) and rewrites the file at once. A new section or key keeps the caller's
 // spelling; an existing one keeps the spelling it was first written with. When the file cannot be
-// written (full disk, unwritable folder) the old file stays intact, one line goes to stderr, the
-// value holds for the rest of this run and the result is false. Inside a SettingsBatch the write
-// waits for the batch.
+// written (full disk, unwritable folder) the old file stays intact, the store reads as that file
+// again (the value is forgotten), LastWriteFailure (AtomicFile.h) names the file and the reason,
+// and the result is false. Inside a SettingsBatch the write waits for the batch.
 bool SaveSetting(std::string_view app, std::string_view section, std::string_view key,
                  std::string_view value);
 
@@ -33,8 +33,8 @@ public:
     SettingsBatch(const SettingsBatch&) = delete;
     SettingsBatch& operator=(const SettingsBatch&) = delete;
 
-    // Ends the batch now: false when a file could not be written (the values hold for the run,
-    // as with SaveSetting). Inside another batch it leaves the writing to the outermost one.
+    // Ends the batch now: false when a file could not be written (its values are forgotten, as
+    // with SaveSetting). Inside another batch it leaves the writing to the outermost one.
     bool Commit();
 
 private:
@@ -50,7 +50,8 @@ namespace settings {
 // environment is read at every call, so tests can point it elsewhere. A file that changed on
 // disk is read again; one with unreadable lines is copied to <file>.bad (or .bad.1, .bad.2, ...)
 // before the first save replaces it, and one larger than 16 MB reads as empty and is moved there.
-// A file that is not a regular file (a FIFO, a folder) is unreadable and never saved over.
+// A file that is not a regular file (a FIFO, a folder), or a link that loops, is unreadable and
+// never saved over. A file that is a symbolic link stays one: the file it leads to is rewritten.
 std::filesystem::path FilePath(std::string_view app);
 
 } // namespace settings

@@ -5,10 +5,10 @@
 
 #include "common/Common.h"
 #include "platform/Input.h"
-#include "platform/Settings.h"
 #include "shell/HighScoreTable.h"
 #include "shell/MenuSettings.h"
 #include "toolkit/GameUtil.h"
+#include "toolkit/SettingsSave.h"
 #include "toolkit/SpriteClass.h"
 
 namespace {
@@ -147,7 +147,12 @@ void HighScoreForm::OKButton_Click()
         NameBox.SetFocus();
         return;
     }
-    Common::AddHighScore(NameBox.Text(), Common::gScore);
+    if (!Common::AddHighScore(NameBox.Text(), Common::gScore)) {
+        // The table as it is on disk; the name stays for another try.
+        ShowScores();
+        SettingsSave::ShowFailure();
+        return;
+    }
     NameBox.SetVisible(false);
     ResetButton.SetVisible(true);
     ShowScores();
@@ -173,13 +178,10 @@ void HighScoreForm::Form_KeyDown(std::int16_t& keyCode, std::int16_t)
 
 void HighScoreForm::ResetButton_Click()
 {
-    const platform::SettingsBatch batch;
-    for (std::size_t index = 0; index < Common::HighScoreCount; ++index) {
-        platform::SaveSetting(Common::AppName, Common::gGameName, Common::HighScoreKey(index),
-                              std::to_string(Common::DefaultHighScore(index)));
-        platform::SaveSetting(Common::AppName, Common::gGameName, Common::HighScoreNameKey(index),
-                              Common::DefaultHighScoreName());
-    }
+    const bool reset = Common::ResetHighScores();
     Common::LoadHighScores();
     ShowScores();
+    if (!reset) {
+        SettingsSave::ShowFailure();
+    }
 }

@@ -61,7 +61,7 @@ bool IsHighScore(std::int32_t aScore, std::string_view aGameName)
     return false;
 }
 
-void AddHighScore(std::string_view aName, std::int32_t& aScore)
+bool AddHighScore(std::string_view aName, std::int32_t& aScore)
 {
     // Seven slots, 6 the best: the stored entries move down from the top, the new one goes in above
     // the first stored score it beats, and slot 0 (the lowest of the seven) falls out. A flag of
@@ -87,16 +87,29 @@ void AddHighScore(std::string_view aName, std::int32_t& aScore)
         --write;
     }
     // One write for the whole table: a table cut short would pair scores with the wrong names.
-    const platform::SettingsBatch batch;
+    platform::SettingsBatch batch;
     for (std::size_t slot = 1; slot <= HighScoreCount; ++slot) {
         platform::SaveSetting(AppName, gGameName, HighScoreKey(slot - 1),
                               std::to_string(scores[slot]));
         platform::SaveSetting(AppName, gGameName, HighScoreNameKey(slot - 1), names[slot]);
     }
-    if (placed) {
+    const bool written = batch.Commit();
+    if (placed && written) {
         aScore = -1;
     }
     LoadHighScores();
+    return written;
+}
+
+bool ResetHighScores()
+{
+    platform::SettingsBatch batch;
+    for (std::size_t index = 0; index < HighScoreCount; ++index) {
+        platform::SaveSetting(AppName, gGameName, HighScoreKey(index),
+                              std::to_string(DefaultHighScore(index)));
+        platform::SaveSetting(AppName, gGameName, HighScoreNameKey(index), DefaultHighScoreName());
+    }
+    return batch.Commit();
 }
 
 } // namespace Common

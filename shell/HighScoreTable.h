@@ -28,8 +28,13 @@ void LoadHighScores();
 bool IsHighScore(std::int32_t aScore, std::string_view aGameName);
 
 // Places the entry into the table loaded from section gGameName (directly below every stored entry
-// with a greater or equal score), writes the six best back and reloads them. After a placement
-// aScore is -1; a score that beats nothing places nothing and is left as it was.
-void AddHighScore(std::string_view aName, std::int32_t& aScore);
+// with a greater or equal score), writes the six best back in one write and reloads them. After a
+// placement aScore is -1; a score that beats nothing places nothing and is left as it was. False
+// when the disk refused the table: nothing is placed and the table reloaded is the one on disk.
+bool AddHighScore(std::string_view aName, std::int32_t& aScore);
+
+// Writes the default table (scores 10 to 60, default names) to section gGameName in one write;
+// false when the disk refused it. The loaded table is left as it is.
+bool ResetHighScores();
 
 } // namespace Common

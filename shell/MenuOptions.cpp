@@ -4,15 +4,16 @@
 #include <string>
 
 #include "common/Common.h"
+#include "platform/AtomicFile.h"
 #include "platform/Convert.h"
 #include "platform/FileDialog.h"
 #include "platform/Input.h"
 #include "platform/MessageBox.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
-#include "platform/Settings.h"
 #include "shell/MenuSettings.h"
 #include "shell/OptionSetFile.h"
+#include "toolkit/SettingsSave.h"
 
 namespace {
 
@@ -140,14 +141,15 @@ void MenuOptions::ShowSettings()
     PauseOnStopButton.SetValue(CheckValue("PauseOnStop", 0));
 }
 
-void MenuOptions::SaveSettings()
+bool MenuOptions::SaveSettings()
 {
-    const platform::SettingsBatch batch;
-    MenuSettings::Save("OneButton", platform::BooleanText(modeOption[0].Value()));
-    MenuSettings::Save("MusicOn", std::to_string(MusicButton.Value()));
-    MenuSettings::Save("FxOn", std::to_string(FxButton.Value()));
-    MenuSettings::Save("HighScore", std::to_string(HighScoreButton.Value()));
-    MenuSettings::Save("PauseOnStop", std::to_string(PauseOnStopButton.Value()));
+    return SettingsSave::Save([this] {
+        MenuSettings::Save("OneButton", platform::BooleanText(modeOption[0].Value()));
+        MenuSettings::Save("MusicOn", std::to_string(MusicButton.Value()));
+        MenuSettings::Save("FxOn", std::to_string(FxButton.Value()));
+        MenuSettings::Save("HighScore", std::to_string(HighScoreButton.Value()));
+        MenuSettings::Save("PauseOnStop", std::to_string(PauseOnStopButton.Value()));
+    });
 }
 
 void MenuOptions::Form_MouseDown(std::int16_t, std::int16_t, float x, float y)
@@ -157,8 +159,7 @@ void MenuOptions::Form_MouseDown(std::int16_t, std::int16_t, float x, float y)
     if (CancelSprite.IsUnder(px, py)) {
         Common::gOptionsOk = false;
         Unload();
-    } else if (OkSprite.IsUnder(px, py)) {
-        SaveSettings();
+    } else if (OkSprite.IsUnder(px, py) && SaveSettings()) {
         Common::gOptionsOk = true;
         Unload();
     }
@@ -193,19 +194,34 @@ void MenuOptions::SaveButton_Click()
 
 void MenuOptions::ExportSettings(std::string_view path)
 {
-    SaveSettings();
+    if (!SaveSettings()) {
+        return;
+    }
     if (!OptionSetFile::Write(path)) {
-        platform::MsgBox("The options could not be saved to " + std::string(path) + ".",
+        platform::MsgBox("The options could not be saved to " + std::string(path) + ": " +
+                             platform::LastWriteFailure().reason + ".",
                          platform::vbOKOnly | platform::vbExclamation);
     }
 }
 
 void MenuOptions::ImportSettings(std::string_view path)
 {
-    const auto values = OptionSetFile::Read(path);
-    if (!values || !OptionSetFile::Store(*values)) {
-        platform::MsgBox("The options could not be read from " + std::string(path) +
-                             "; nothing was changed.",
+    OptionSetFile::Lines lines{};
+    const auto values = OptionSetFile::Read(path, &lines);
+    std::string refusal;
+    if (!values) {
+        refusal = "The options could not be read from " + std::string(path);
+    } else if (const auto refused = OptionSetFile::FirstRefused(*values)) {
+        const OptionSetFile::Entry& entry = OptionSetFile::Entries()[*refused];
+        refusal = "The options could not be read from " + std::string(path) + ": \"" +
+                  std::string(entry.key) + "\" of \"" + std::string(entry.section) + "\" on line " +
+                  std::to_string(lines[*refused]) + " holds a value that cannot be used";
+    } else if (!OptionSetFile::Store(*values)) {
+        SettingsSave::ShowFailure();
+        return;
+    }
+    if (!refusal.empty()) {
+        platform::MsgBox(refusal + "; nothing was changed.",
                          platform::vbOKOnly | platform::vbExclamation);
         return;
     }

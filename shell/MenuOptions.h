@@ -17,12 +17,13 @@ class MenuOptions : public platform::Form {
 public:
     MenuOptions();
 
-    // The controls from section "Menu" / to section "Menu".
+    // The controls from section "Menu" / to section "Menu"; a save the disk refused is reported
+    // in a message and gives false.
     void ShowSettings();
-    void SaveSettings();
+    bool SaveSettings();
     // Option set files: export stores the dialog's choices first; import stores all 38 values
-    // read in one write, or, when the file cannot give them all or one does not convert to what
-    // its key holds, nothing (a message names the file).
+    // read in one write, or, when the file cannot give them all, one does not convert to what its
+    // key holds (the message names its key and line) or the disk refuses, nothing.
     void ExportSettings(std::string_view path);
     void ImportSettings(std::string_view path);
 

@@ -1,7 +1,7 @@
 // Writing, reading and storing option set files.
 #include "shell/OptionSetFile.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "platform/Convert.h"
 #include "platform/ListFile.h"
@@ -55,22 +55,39 @@ const std::array<Entry, ValueCount>& Entries()
     return entries;
 }
 
+namespace {
+
+bool Converts(Kind kind, const std::string& value)
+{
+    switch (kind) {
+    case Kind::Boolean:
+        return platform::ParseBoolean(value).has_value();
+    case Kind::Number:
+        return platform::ParseInt16(value).has_value();
+    case Kind::Mode:
+        return value == "easy" || value == "normal";
+    }
+    return false;
+}
+
+} // namespace
+
 Values StoredValues()
 {
     Values values;
     for (std::size_t line = 0; line < ValueCount; ++line) {
         const Entry& entry = Entries()[line];
-        values[line] =
+        std::string stored =
             platform::GetSetting(Common::AppName, entry.section, entry.key, entry.fallback);
+        values[line] =
+            Converts(entry.kind, stored) ? std::move(stored) : std::string(entry.fallback);
     }
     return values;
 }
 
 void WriteValues(platform::ListWriter& writer, const Values& values)
 {
-    for (std::string value : values) {
-        // The list format has no escape for a quote inside a quoted text.
-        std::replace(value.begin(), value.end(), '"', '\'');
+    for (const std::string& value : values) {
         writer.WriteQuoted(value);
     }
 }
@@ -85,56 +102,42 @@ bool Write(std::string_view path)
     return writer.Close();
 }
 
-std::optional<Values> Read(std::string_view path)
+std::optional<Values> Read(std::string_view path, Lines* lines)
 {
     platform::ListReader reader;
     if (!reader.Open(path)) {
         return std::nullopt;
     }
-    return Read(reader);
+    return Read(reader, lines);
 }
 
-std::optional<Values> Read(platform::ListReader& reader)
+std::optional<Values> Read(platform::ListReader& reader, Lines* lines)
 {
     Values values;
-    for (std::string& value : values) {
-        if (!reader.Input(value)) {
+    for (std::size_t line = 0; line < ValueCount; ++line) {
+        if (!reader.Input(values[line])) {
             return std::nullopt;
+        }
+        if (lines != nullptr) {
+            (*lines)[line] = reader.ItemLine();
         }
     }
     return values;
 }
 
-namespace {
-
-bool Convertible(const Values& values)
+std::optional<std::size_t> FirstRefused(const Values& values)
 {
     for (std::size_t line = 0; line < ValueCount; ++line) {
-        const std::string& value = values[line];
-        bool converts = false;
-        switch (Entries()[line].kind) {
-        case Kind::Boolean:
-            converts = platform::ParseBoolean(value).has_value();
-            break;
-        case Kind::Number:
-            converts = platform::ParseInt16(value).has_value();
-            break;
-        case Kind::Mode:
-            converts = value == "easy" || value == "normal";
-            break;
-        }
-        if (!converts) {
-            return false;
+        if (!Converts(Entries()[line].kind, values[line])) {
+            return line;
         }
     }
-    return true;
+    return std::nullopt;
 }
-
-} // namespace
 
 bool Store(const Values& values)
 {
-    if (!Convertible(values)) {
+    if (FirstRefused(values)) {
         return false;
     }
     platform::SettingsBatch batch;
@@ -142,7 +145,7 @@ bool Store(const Values& values)
         const Entry& entry = Entries()[line];
         platform::SaveSetting(Common::AppName, entry.section, entry.key, values[line]);
     }
-    return true;
+    return batch.Commit();
 }
 
 } // namespace OptionSetFile

@@ -10,6 +10,7 @@
 #include "platform/Input.h"
 #include "platform/Numbers.h"
 #include "platform/Settings.h"
+#include "toolkit/SettingsSave.h"
 
 namespace {
 
@@ -131,11 +132,13 @@ void ColorDialog::Form_MouseDown(std::int16_t, std::int16_t, float x, float y)
         Unload();
         return;
     }
-    if (OkSprite.IsUnder(xPt, yPt)) {
-        const platform::SettingsBatch batch;
-        platform::SaveSetting("Vandrel", gameName, "Red", std::to_string(RedScroll.Value()));
-        platform::SaveSetting("Vandrel", gameName, "Green", std::to_string(GreenScroll.Value()));
-        platform::SaveSetting("Vandrel", gameName, "Blue", std::to_string(BlueScroll.Value()));
+    // A colour the disk refused is reported and the dialog stays open, to try again or cancel.
+    if (OkSprite.IsUnder(xPt, yPt) && SettingsSave::Save([this] {
+            platform::SaveSetting("Vandrel", gameName, "Red", std::to_string(RedScroll.Value()));
+            platform::SaveSetting("Vandrel", gameName, "Green",
+                                  std::to_string(GreenScroll.Value()));
+            platform::SaveSetting("Vandrel", gameName, "Blue", std::to_string(BlueScroll.Value()));
+        })) {
         Common::gOptionsOk = true;
         Unload();
     }

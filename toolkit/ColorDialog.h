@@ -16,7 +16,8 @@ public:
     ColorDialog();
 
     // The settings section to read and write; the caller sets it before showing the dialog
-    // modally. OK stores the three values and sets Common::gOptionsOk, cancel and Esc clear it.
+    // modally. OK stores the three values and sets Common::gOptionsOk (when the disk refuses them,
+    // a message says so and the dialog stays open); cancel and Esc clear it.
     std::string gameName;
 
     platform::PictureBox ColorPic; // the preview

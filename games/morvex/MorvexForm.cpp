@@ -175,9 +175,14 @@ void MorvexForm::FreeGraphics()
     FreePanelButtons();
 }
 
+// Everything that moves: the ship, the rocks, the shots, the sparks of a fly-out and the curtain.
 void MorvexForm::ResetTimers()
 {
     Ship.Update(SpriteClass::RestartClock);
+    Curtain.Update(SpriteClass::RestartClock);
+    for (SpriteClass& star : Stars) {
+        star.Update(SpriteClass::RestartClock);
+    }
     for (auto* pool : {&LargeRocks, &MediumRocks, &SmallRocks, &Shots}) {
         for (SpriteClass& sprite : *pool) {
             sprite.Update(SpriteClass::RestartClock);

@@ -170,10 +170,12 @@ void QuadrelForm::StartGame()
 void QuadrelForm::Form_KeyDown(std::int16_t& keyCode, std::int16_t)
 {
     if (!HandleWindowKey(keyCode)) {
+        // F3 pauses and resumes play and starts a waiting game; the flower shower and the curtain
+        // run on to their end.
         if (keyCode == platform::vbKeyF3) {
             if (GameMode == Mode::Playing) {
                 GameMode = Mode::Paused;
-            } else {
+            } else if (GameMode == Mode::Waiting || GameMode == Mode::Paused) {
                 ResetTimers();
                 GameMode = Mode::Playing;
             }

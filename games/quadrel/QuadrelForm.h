@@ -106,7 +106,7 @@ public:
     bool KeyHeld = false;
     bool ShowGrid = false;
     bool ShowerStarted = false;
-    // The piece has not fallen yet: landing now means it had no room to fall.
+    // The piece has not fallen yet: overlapping locked blocks now, it came in over them.
     bool FreshPiece = false;
 
     QuadrelOptions Options;

@@ -139,15 +139,17 @@ void QuadrelForm::UpdateWaiting()
 
 void QuadrelForm::UpdatePlaying(double now)
 {
+    // A new piece that came in over locked blocks has no room at all; one that came in free and
+    // lands at once locks like any other.
+    const bool buried = FreshPiece && HitsBlocks(PieceBlocks);
     FallStep();
     PollInput(now);
     if (PieceBlocks.empty() || !HasLanded(PieceBlocks)) {
         return;
     }
-    // A piece with no room to fall, or landing at the top, ends the game.
     const bool atTop = std::any_of(PieceBlocks.begin(), PieceBlocks.end(),
                                    [](const SpriteClass& block) { return block.Y <= 0; });
-    if (FreshPiece || atTop) {
+    if (buried || atTop) {
         GameMode = Mode::GameOver;
         if (HighScoreOn) {
             Common::gScore = RowsCleared * RowScore;
@@ -160,7 +162,7 @@ void QuadrelForm::UpdatePlaying(double now)
 
 // The pivot's clock gives the distance; the piece goes it in steps of at most half a cell and
 // stops at the first that lands, so that a long pass cannot carry it into the stack. A step that
-// moves it without landing shows it had room to fall.
+// moves it without landing makes it new no more.
 void QuadrelForm::FallStep()
 {
     if (PieceBlocks.empty()) {
@@ -435,10 +437,6 @@ void QuadrelForm::ClearRows()
     SpawnPiece();
     SetPieceSpeed(LevelFallSpeed);
     Dropping = false;
-    // The piece of a won level never falls on this field.
-    if (GameMode == Mode::LevelCleared) {
-        FreshPiece = false;
-    }
     if (flashed) {
         ResetTimers();
         RestartTimeBase();

@@ -8,6 +8,7 @@
 #include "platform/Input.h"
 #include "platform/Numbers.h"
 #include "platform/Settings.h"
+#include "toolkit/SettingsSave.h"
 
 namespace {
 
@@ -189,12 +190,9 @@ void GameOptions::Form_MouseDown(std::int16_t, std::int16_t, float x, float y)
     if (CancelSprite.IsUnder(px, py)) {
         Common::gOptionsOk = false;
         Unload();
-    } else if (OkSprite.IsUnder(px, py)) {
-        {
-            // Every key of the dialog in one write: a kill leaves all old or all new.
-            const platform::SettingsBatch batch;
-            SaveSettings();
-        }
+    } else if (OkSprite.IsUnder(px, py) && SettingsSave::Save([this] { SaveSettings(); })) {
+        // Every key of the dialog in one write: a kill leaves all old or all new, and a write the
+        // disk refused is reported with the dialog left open.
         Common::gOptionsOk = true;
         Unload();
     }

@@ -89,7 +89,8 @@ protected:
     // Writes every key of the dialog, changed or not.
     virtual void SaveSettings() = 0;
 
-    // A press of any button on the cancel picture cancels; on the OK picture it saves and confirms.
+    // A press of any button on the cancel picture cancels; on the OK picture it saves and confirms,
+    // or, when the disk refuses the keys, says so and stays open.
     void Form_MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
     // Esc is a press at the middle of the cancel picture.
     void Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) override;

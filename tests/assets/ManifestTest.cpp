@@ -13,6 +13,7 @@
 #include <tuple>
 #include <vector>
 
+#include "assets/Panel.h"
 #include "games/morvex/MorvexAfterburner.h"
 #include "games/tamblo/TambloTiles.h"
 #include "platform/MediaFile.h"
@@ -280,6 +281,40 @@ TEST(ManifestTest, SizesThatFollowFromOtherPicturesAgree)
     EXPECT_EQ(inner->height, icon->height + 8);
     EXPECT_EQ(frame->width, icon->width + 34);
     EXPECT_EQ(frame->height, icon->height + 34);
+}
+
+// The status panel draws one icon per life, 10 pixels apart, the row centred on x 400 and
+// standing on y 595 (the panel picture at y 480). Three lives, the most any game shows, of every
+// game's life icon lie inside the panel picture's lives box, its rounded corners too (Quadrel
+// shows none).
+TEST(ManifestTest, ThreeLifeIconsOfEveryGameFitInsideThePanelsLivesBox)
+{
+    const assetgen::panel::Box& box = assetgen::panel::Lives;
+    const auto inside = [&box](double x, double y) {
+        const double r = box.corner;
+        const double nearX = std::clamp(x, box.left + r, box.right - r);
+        const double nearY = std::clamp(y, box.top + r, box.bottom - r);
+        return std::hypot(x - nearX, y - nearY) <= r;
+    };
+    std::vector<std::string> icons = {"Gfx\\Zentar\\ship.gif", "Gfx\\Morvex\\Ship\\ship27.gif"};
+    for (const std::string mode : {"easy", "normal"}) {
+        icons.push_back("Gfx\\Tamblo\\" + mode + "\\Gulpo\\0.gif");
+        icons.push_back("Gfx\\Lupido\\" + mode + "\\rabbit0.gif");
+        icons.push_back("Gfx\\Krevin\\" + mode + "\\pad.gif");
+    }
+    for (const std::string& icon : icons) {
+        SCOPED_TRACE(icon);
+        const auto picture = Load(icon);
+        ASSERT_TRUE(picture.has_value());
+        const int total = 3 * picture->width + 2 * 10;
+        const double left = (800 - total) / 2;
+        const double top = 595 - picture->height - 480;
+        for (const double x : {left, left + total}) {
+            for (const double y : {top, 115.0}) {
+                EXPECT_TRUE(inside(x, y)) << x << ", " << y;
+            }
+        }
+    }
 }
 
 // The collision test counts every pixel that is not exactly the key as solid: the figure's

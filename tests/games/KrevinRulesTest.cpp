@@ -1,15 +1,21 @@
-// The rules of Krevin on a fresh window: the serve, the pad's bounce angles, the brick side chosen
-// by the shallower entry and one brick a pass, the ball speed at every wrap, the fly-away after
-// the last brick, and the curtain with the high-score hand-off after the last ball.
+// The rules of Krevin on a fresh window: the serve, the pad between the walls and the ball off
+// them, the pad's bounce angles, the brick side chosen by the shallower entry and one brick a
+// pass, what each state does with each input, the ball speed at every wrap, the fly-away after the
+// last brick, and the curtain with the high-score hand-off after the last ball.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <tuple>
 
 #include "common/Common.h"
 #include "games/krevin/KrevinCommon.h"
 #include "games/krevin/KrevinForm.h"
+#include "platform/Clock.h"
 #include "platform/Headless.h"
 #include "platform/Input.h"
+#include "platform/Joystick.h"
 #include "shell/HighScoreForm.h"
 #include "tests/support/GameWindowFixture.h"
 
@@ -20,10 +26,12 @@ using Mode = krevin::GameMode;
 
 class KrevinRulesTest : public testsupport::GameWindowFixture<KrevinForm> {
 protected:
-    // Level 1 of these bricks (easy: 60 x 30), loaded and served; the ball is then put where a
-    // test wants it.
+    static constexpr std::uint32_t M = 32768; // a joystick axis at rest
+    // Level 1 of these bricks (easy: 60 x 30), with a joystick at rest, loaded and served; the ball
+    // is then put where a test wants it.
     void PlayOn(const std::string& bricks)
     {
+        platform::headless::SetJoysticks({{{"pad", 0, 65535, 0, 65535, 0, 0, 4, 2}, {M, M, 0, 0}}});
         WriteMap("Krevin", 1, "\"background\",1\r\n" + bricks);
         ShowWindow();
         form.StartGame();
@@ -50,6 +58,53 @@ TEST_F(KrevinRulesTest, TheBallRestsOnTheCentredPadAndIsServedAsFastRightAsUp)
     EXPECT_EQ(ball.xMov, 50);
     EXPECT_EQ(ball.yMov, -50);
     EXPECT_EQ(form.GameMode, Mode::Playing);
+}
+
+// One pass of 100 ms in play. The 100-pixel pad moves at 110 px/s by the held keys and buttons
+// (both: right), then by the stick, which overrides them, and stays between the walls at x 20 and
+// 780; the 16-pixel ball turns back off the left, right and top walls, only across the wall.
+TEST_F(KrevinRulesTest, ThePadStopsAtBothWallsAndTheBallTurnsBackOffThreeWalls)
+{
+    PlayOn("\"brick\",700,300,0\r\n");
+    constexpr std::uint32_t L = 0, R = 65535; // the stick's X
+    const struct {
+        const char* name;
+        double padX;
+        bool left, right;
+        std::uint32_t stick;
+        double x, y, xMov, yMov; // the ball
+        double padAfter, xAfter, yAfter, xMovAfter, yMovAfter;
+    } cases[] = {
+        {"right held", 300, false, true, M, 400, 200, 0, 0, 311, 400, 200, 0, 0},
+        {"left held", 300, true, false, M, 400, 200, 0, 0, 289, 400, 200, 0, 0},
+        {"both held go right", 300, true, true, M, 400, 200, 0, 0, 311, 400, 200, 0, 0},
+        {"stick left over right held", 300, false, true, L, 400, 200, 0, 0, 289, 400, 200, 0, 0},
+        {"stick right over left held", 300, true, false, R, 400, 200, 0, 0, 311, 400, 200, 0, 0},
+        {"pad at x 20: put to 21", 31, true, false, M, 400, 200, 0, 0, 21, 400, 200, 0, 0},
+        {"pad at x 22 stays", 33, true, false, M, 400, 200, 0, 0, 22, 400, 200, 0, 0},
+        {"pad's right edge at 780 stays", 669, false, true, M, 400, 200, 0, 0, 680, 400, 200, 0, 0},
+        {"pad past the right wall", 670, false, true, M, 400, 200, 0, 0, 679, 400, 200, 0, 0},
+        {"ball in flight", 350, false, false, M, 300, 200, 100, -100, 350, 310, 190, 100, -100},
+        {"ball at x 20", 350, false, false, M, 30, 200, -100, -50, 350, 21, 195, 100, -50},
+        {"ball at x 21 flies on", 350, false, false, M, 31, 200, -100, 50, 350, 21, 205, -100, 50},
+        {"ball's right at 780", 350, false, false, M, 754, 200, 100, -5, 350, 763, 199.5, -100, -5},
+        {"ball's right at 779", 350, false, false, M, 753, 200, 100, -5, 350, 763, 199.5, 100, -5},
+        {"ball at y 20", 350, false, false, M, 400, 30, 50, -100, 350, 405, 21, 50, 100},
+        {"ball at y 21 flies on", 350, false, false, M, 400, 31, 50, -100, 350, 405, 21, 50, -100},
+        {"ball into the corner", 350, false, false, M, 25, 25, -100, -100, 350, 21, 21, 100, 100},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        form.Pad.X = c.padX;
+        form.LeftHeld = c.left;
+        form.RightHeld = c.right;
+        platform::headless::Joystick(0).reading.wXpos = c.stick;
+        PutBall(c.x, c.y, c.xMov, c.yMov);
+        Pass(100);
+        EXPECT_EQ(form.Pad.X, c.padAfter);
+        EXPECT_EQ(std::tie(ball.X, ball.Y, ball.xMov, ball.yMov),
+                  std::tie(c.xAfter, c.yAfter, c.xMovAfter, c.yMovAfter));
+    }
 }
 
 TEST_F(KrevinRulesTest, ThePadSendsTheBallSidewaysByHowFarFromItsMiddleItMeetsIt)
@@ -104,6 +159,88 @@ TEST_F(KrevinRulesTest, ABrickBouncesTheBallOffTheSideItEnteredLeastDeeply)
         EXPECT_EQ(ball.Y, c.yAfter);
         EXPECT_EQ(ball.xMov, c.xMovAfter);
         EXPECT_EQ(ball.yMov, c.yMovAfter);
+    }
+}
+
+// An input in a state, then a pass of 100 ms: what moves the game on, and no time passing for the
+// ball (50 px/s sideways in play) across a pause or an options dialog open for a second. Every
+// case starts level 1 anew with 2 lives and 30 points; a new game has 3 and none.
+TEST_F(KrevinRulesTest, EachStateTakesItsOwnInputsAndAPauseOrADialogCostsNoTime)
+{
+    PlayOn("\"brick\",700,300,0\r\n");
+    using Input = std::function<void()>;
+    using enum krevin::GameMode;
+    const auto key = [](std::int16_t k) -> Input { return [k] { KeyPress(k); }; };
+    const auto stick = [](std::uint32_t x, std::uint32_t y, std::uint32_t buttons) -> Input {
+        return [=] { platform::headless::Joystick(0).reading = {x, y, 0, buttons}; };
+    };
+    const auto options = [this](bool ok) -> Input {
+        return [this, ok] {
+            platform::headless::OnIdle([this, ok] {
+                platform::virtualclock::Advance(1000);
+                Common::gOptionsOk = ok;
+                form.Options.Unload();
+            });
+            KeyPress(platform::vbKeyF1);
+            platform::headless::OnIdle(nullptr);
+        };
+    };
+    const Input resume = [] {
+        platform::virtualclock::Advance(1000);
+        KeyPress(platform::vbKeyF3);
+    };
+    const Input hintOver = [this] {
+        Common::gPauseOnStop = true;
+        form.InitLevel(false, false);
+        Pass(5001);
+        KeyPress(platform::vbKeyReturn);
+    };
+    const struct {
+        const char* name;
+        krevin::GameMode from;
+        Input input;
+        krevin::GameMode to;
+        double moved; // by the ball, sideways
+        bool newGame;
+    } cases[] = {
+        {"waiting, nothing pressed", Waiting, [] {}, Waiting, 0},
+        {"stick left serves", Waiting, stick(0, M, 0), Playing, 0},
+        {"stick right serves", Waiting, stick(65535, M, 0), Playing, 0},
+        {"stick up serves", Waiting, stick(M, 0, 0), Playing, 0},
+        {"stick down serves", Waiting, stick(M, 65535, 0), Playing, 0},
+        {"its button serves", Waiting, stick(M, M, platform::JOY_BUTTON1), Playing, 0},
+        {"Enter after the stop hint serves", Waiting, hintOver, Playing, 5},
+        {"playing", Playing, [] {}, Playing, 5},
+        {"F3 pauses", Playing, key(platform::vbKeyF3), Paused, 0},
+        {"F3 a second later resumes", Paused, resume, Playing, 5},
+        {"numpad plus while paused", Paused, key(platform::vbKeyAdd), Paused, 0},
+        {"numpad plus in the fly-away", LevelCleared, key(platform::vbKeyAdd), LevelCleared, 0},
+        {"numpad minus at game over", GameOver, key(platform::vbKeySubtract), GameOver, 0},
+        {"no brick left", Playing, [] { kc::MapBricks[1].visible = false; }, LevelCleared, 5},
+        {"options cancelled", Playing, options(false), Playing, 5},
+        // A new game, served by the F1 that opened the dialog.
+        {"options with OK", Playing, options(true), Playing, 5, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Common::gPauseOnStop = false;
+        form.InitLevel(true, true);
+        form.Lives = 2;
+        Common::gScore = 30;
+        if (c.from != Waiting) {
+            form.StartGame();
+            form.GameMode = c.from;
+        }
+        const double x = ball.X;
+        c.input();
+        Pass(100);
+        platform::headless::Joystick(0).reading = {M, M, 0, 0};
+        EXPECT_EQ(form.GameMode, c.to);
+        EXPECT_EQ(ball.X - x, c.moved);
+        EXPECT_EQ(form.Level, 1);
+        EXPECT_EQ(form.Lives, c.newGame ? 3 : 2);
+        EXPECT_EQ(Common::gScore, c.newGame ? 0 : 30);
+        EXPECT_FALSE(form.QuitGame);
     }
 }
 

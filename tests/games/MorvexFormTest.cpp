@@ -127,6 +127,48 @@ TEST_F(MorvexFormTest, F3SwitchesOnlyBetweenPlayAndPause)
     }
 }
 
+// A cancelled options dialog held open for a minute: the ship, rocks and a shot in play, the sparks
+// of a fly-out and the falling curtain each resume where they stopped.
+TEST_F(MorvexFormTest, NothingMovesAcrossACancelledOptionsDialog)
+{
+    const auto positions = [this] {
+        std::vector<double> at = {form.Ship.X, form.Ship.Y, form.Curtain.Y};
+        for (const auto* sprites : {&form.LargeRocks, &form.Shots}) {
+            for (const SpriteClass& s : *sprites) {
+                at.insert(at.end(), {s.X, s.Y});
+            }
+        }
+        for (const SpriteClass& star : form.Stars) {
+            at.insert(at.end(), {star.X, star.Y});
+        }
+        return at;
+    };
+    for (const Mode mode : {Mode::Playing, Mode::LevelCleared, Mode::GameOver}) {
+        SCOPED_TRACE(static_cast<int>(mode));
+        ShowWindow();
+        Pass(0);
+        form.StartGame();
+        form.LargeRocks[0].xMov = 50;
+        form.FireShot();
+        KeyDown(platform::vbKeyUp);
+        Pass(100);
+        KeyUp(platform::vbKeyUp);
+        form.GameMode = mode;
+        Pass(100);
+        Pass(100);
+        ASSERT_EQ(form.GameMode, mode);
+        const std::vector<double> before = positions();
+        platform::headless::After(60000).KeyPress(platform::vbKeyEscape);
+        KeyPress(platform::vbKeyF1);
+        EXPECT_FALSE(Common::gOptionsOk);
+        Pass(0);
+        EXPECT_EQ(positions(), before);
+        form.FreeGraphics();
+        form.CloseSounds();
+        form.Unload();
+    }
+}
+
 // Right for 960 ms at 2 radians a second turns the ship to 110 degrees (frame 11); Up for 480 ms
 // at 100 px/s moves it 48 pixels that way from its start (357, 197); Enter fires.
 TEST_F(MorvexFormTest, AReplayOfTurnThrustAndFireEndsWhereTheRulesPutTheShip)

@@ -9,7 +9,9 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
+#include "platform/AtomicFile.h"
 #include "platform/ListFile.h"
 #include "tests/support/TextFiles.h"
 
@@ -55,6 +57,27 @@ TEST(ListReaderTest, TextIsQuotedOrBare)
         EXPECT_EQ(text, value);
     }
     EXPECT_TRUE(reader.Eof());
+}
+
+TEST(ListReaderTest, EachItemKnowsTheLineItStartsOn)
+{
+    const struct {
+        const char* text;
+        std::vector<std::size_t> lines;
+    } cases[] = {
+        {"a\r\nb\nc\rd", {1, 2, 3, 4}},               // CR LF, LF and CR each end one line
+        {"\r\n\n  a,b\r\n\r\n c", {3, 3, 5}},         // blank lines before an item count
+        {"\"two\r\nlines\",x\ny,\"\"", {1, 2, 3, 3}}, // so does a line end inside quotes
+    };
+    for (const auto& c : cases) {
+        platform::ListReader reader(c.text);
+        EXPECT_EQ(reader.ItemLine(), 0U);
+        for (const std::size_t line : c.lines) {
+            std::string item;
+            ASSERT_TRUE(reader.Input(item)) << c.text;
+            EXPECT_EQ(reader.ItemLine(), line) << c.text << " at " << item;
+        }
+    }
 }
 
 TEST(ListReaderTest, NumbersEndAtBlanksAndMustConvertAndFit)
@@ -171,7 +194,7 @@ TEST_F(ListFileTest, OpensFilesByCaseInsensitivePathsAndFailsCleanly)
     ASSERT_EQ(::mkfifo((root_ / "Maps" / "Tamblo" / "easy" / "3.map").c_str(), 0600), 0);
     ::alarm(10);
     ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(reader.Open("Maps\Tamblo\easy\3.map"));
+    EXPECT_FALSE(reader.Open("Maps\\Tamblo\\easy\\3.map"));
     ::testing::internal::GetCapturedStderr();
     ::alarm(0);
 }
@@ -257,7 +280,9 @@ TEST_F(ListFileTest, AFailedOrAbandonedWriteLeavesTheOldFile)
     platform::ListWriter writer;
     ::testing::internal::CaptureStderr();
     EXPECT_FALSE(writer.Create("NoSuchFolder\\new.vdl"));
+    EXPECT_EQ(platform::LastWriteFailure().reason, "its folder does not exist");
     EXPECT_FALSE(writer.Create("Maps"));
+    EXPECT_EQ(platform::LastWriteFailure().reason, "it is a folder");
     ::testing::internal::GetCapturedStderr();
     EXPECT_FALSE(writer.Close());
 

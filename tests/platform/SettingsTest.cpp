@@ -2,8 +2,9 @@
 // match ignoring case, and a failed or damaged file never loses what was on disk.
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <optional>
@@ -11,11 +12,15 @@
 #include <stdexcept>
 #include <string>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
+#include "platform/AtomicFile.h"
+#include "platform/ListFile.h"
 #include "platform/Settings.h"
+#include "tests/support/FullDisk.h"
 #include "tests/support/TextFiles.h"
 
 namespace {
@@ -178,32 +183,40 @@ TEST_F(SettingsTest, ADamagedFileIsReadAsFarAsPossibleAndKeptAsideBeforeTheFirst
     EXPECT_EQ(ReadText(File().string() + ".bad.1"), "no section\n");
 }
 
-TEST_F(SettingsTest, AFailedWriteLeavesTheOldFileIntact)
+TEST_F(SettingsTest, AFailedWriteLeavesTheOldFileIntactAndTheStoreReadsAsIt)
 {
     ASSERT_TRUE(platform::SaveSetting("Vandrel", "Menu", "MusicOn", "1"));
     const std::string before = ReadText(File());
 
-    // A full disk: the file size limit stops the temporary file short (root ignores permissions).
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
+    // A full disk (root ignores permissions), for a single save and for a batch.
+    bool single = true;
+    bool batch = true;
     ::testing::internal::CaptureStderr();
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved10k = platform::SaveSetting("Vandrel", "Menu", "Big", std::string(10000, 'x'));
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        const testsupport::FullDisk full;
+        single = platform::SaveSetting("Vandrel", "Menu", "Big", "x");
+        platform::SettingsBatch both;
+        platform::SaveSetting("Vandrel", "Menu", "MusicOn", "0");
+        platform::SaveSetting("Vandrel", "Menu", "FxOn", "0");
+        batch = both.Commit();
+    }
     const std::string messages = ::testing::internal::GetCapturedStderr();
 
-    EXPECT_FALSE(saved10k);
+    EXPECT_FALSE(single);
+    EXPECT_FALSE(batch);
     EXPECT_EQ(messages.rfind("vandrel: ", 0), 0U) << messages;
+    EXPECT_EQ(platform::LastWriteFailure().file, File());
+    EXPECT_EQ(platform::LastWriteFailure().reason, std::strerror(EFBIG));
     EXPECT_EQ(ReadText(File()), before);
     EXPECT_EQ(FolderEntries(File().parent_path()), std::set<std::string>{"vandrel.ini"});
-    // The value holds for the rest of the run and reaches the disk with the next save.
-    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "Big").size(), 10000U);
-    ASSERT_TRUE(platform::SaveSetting("Vandrel", "Menu", "FxOn", "0"));
-    EXPECT_NE(ReadText(File()).find(std::string(10000, 'x')), std::string::npos);
+    // What the disk refused is forgotten: the store shows what it holds, and later saves too.
+    for (const auto& [key, value] :
+         {std::pair{"Big", "absent"}, std::pair{"MusicOn", "1"}, std::pair{"FxOn", "absent"}}) {
+        EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", key, "absent"), value) << key;
+    }
+    ASSERT_TRUE(platform::SaveSetting("Vandrel", "Menu", "HighScore", "0"));
+    const std::string after = ReadText(File());
+    EXPECT_NE(after.find("[Menu]\nMusicOn=1\nHighScore=0\n"), std::string::npos) << after;
 }
 
 TEST_F(SettingsTest, AnUnusableLocationIsReportedAndNothingBreaks)
@@ -214,7 +227,9 @@ TEST_F(SettingsTest, AnUnusableLocationIsReportedAndNothingBreaks)
     ::testing::internal::CaptureStderr();
     EXPECT_FALSE(platform::SaveSetting("Vandrel", "Menu", "MusicOn", "0"));
     EXPECT_EQ(::testing::internal::GetCapturedStderr().rfind("vandrel: ", 0), 0U);
-    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "MusicOn", "1"), "0");
+    EXPECT_EQ(platform::LastWriteFailure().reason,
+              "its folder cannot be made: " + std::string(std::strerror(ENOTDIR)));
+    EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "MusicOn", "1"), "1");
 
     // A folder where the file should be is neither read nor replaced.
     UseConfig(config_);
@@ -223,7 +238,75 @@ TEST_F(SettingsTest, AnUnusableLocationIsReportedAndNothingBreaks)
     EXPECT_EQ(platform::GetSetting("Vandrel", "Menu", "MusicOn", "1"), "1");
     EXPECT_FALSE(platform::SaveSetting("Vandrel", "Menu", "MusicOn", "0"));
     ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(platform::LastWriteFailure().file, File());
+    EXPECT_EQ(platform::LastWriteFailure().reason,
+              "it cannot be read: " + std::string(std::strerror(EISDIR)));
     EXPECT_TRUE(fs::is_directory(File() / "inside"));
+}
+
+TEST_F(SettingsTest, SavesThroughALinkRewriteTheFileItLeadsToAndALoopIsReported)
+{
+    // The links made in the settings folder, each with where it points ("/" in front: from the
+    // row's folder), and the file that then holds the saved value (none for a loop).
+    const struct {
+        std::vector<std::pair<std::string, std::string>> links;
+        const char* lands;
+    } shapes[] = {
+        {{{"vandrel.ini", "../dotfiles/real.ini"}}, "dotfiles/real.ini"},
+        {{{"vandrel.ini", "/dotfiles/real.ini"}}, "dotfiles/real.ini"},
+        {{{"vandrel.ini", "next.ini"}, {"next.ini", "../dotfiles/real.ini"}}, "dotfiles/real.ini"},
+        {{{"vandrel.ini", "../dotfiles/new.ini"}}, "dotfiles/new.ini"}, // created through it
+        {{{"vandrel.ini", "other.ini"}, {"other.ini", "vandrel.ini"}}, nullptr},
+    };
+    const std::string loop = std::strerror(ELOOP);
+    int row = 0;
+    for (const bool settings : {true, false}) { // the settings store, the list-file writer
+        for (const auto& shape : shapes) {
+            const fs::path base = config_ / std::to_string(++row);
+            UseConfig(base);
+            WriteText(base / "dotfiles" / "real.ini", "[Menu]\nFxOn=1\n");
+            const fs::path file = base / "vandrel" / "vandrel.ini";
+            fs::create_directories(file.parent_path());
+            for (const auto& [name, to] : shape.links) {
+                fs::create_symlink(to[0] == '/' ? base.string() + to : to,
+                                   file.parent_path() / name);
+            }
+            ::testing::internal::CaptureStderr();
+            bool saved = false;
+            std::optional<std::string> read;
+            if (settings) {
+                saved = platform::SaveSetting("Vandrel", "Menu", "MusicOn", "0");
+                read = platform::GetSetting("Vandrel", "Menu", "MusicOn", "absent");
+            } else {
+                platform::ListWriter writer;
+                saved = writer.Create(file.string()) && writer.WriteQuoted("0") && writer.Close();
+                platform::ListReader reader;
+                if (std::string item; reader.Open(file.string()) && reader.Input(item)) {
+                    read = item;
+                }
+            }
+            const std::string messages = ::testing::internal::GetCapturedStderr();
+            for (const auto& [name, to] : shape.links) {
+                EXPECT_TRUE(fs::is_symlink(file.parent_path() / name)) << row << name;
+            }
+            if (shape.lands != nullptr) {
+                EXPECT_TRUE(saved) << row << messages;
+                EXPECT_EQ(read, "0") << row;
+                EXPECT_NE(ReadText(base / shape.lands).find('0'), std::string::npos) << row;
+                continue;
+            }
+            // Unreadable, said so, and never saved over.
+            EXPECT_FALSE(saved);
+            EXPECT_EQ(read, settings ? std::optional<std::string>("absent") : std::nullopt);
+            EXPECT_NE(messages.find("vandrel: cannot read " +
+                                    std::string(settings ? "settings file " : "") + file.string() +
+                                    ": " + loop),
+                      std::string::npos)
+                << messages;
+            EXPECT_EQ(platform::LastWriteFailure().reason,
+                      settings ? "it cannot be read: " + loop : loop);
+        }
+    }
 }
 
 TEST_F(SettingsTest, ABatchWritesItsKeysInOneWriteOrNotAtAll)

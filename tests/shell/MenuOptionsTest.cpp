@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 #include "common/Common.h"
 #include "platform/Events.h"
@@ -211,7 +212,7 @@ TEST_F(MenuOptionsTest, ExportThenImportOnAFreshStoreRoundTripsAll38Values)
     EXPECT_EQ(fs::current_path(), platform::ProgramFolder());
 }
 
-TEST_F(MenuOptionsTest, AnImportThatCannotReadAll38ValuesChangesNothingAndSaysSo)
+TEST_F(MenuOptionsTest, AnImportThatCannotReadAll38ValuesChangesNothingAndSaysWhy)
 {
     std::ofstream(folder_ / "short.vdl", std::ios::binary) << "\"True\"\r\n\"0\"\r\n";
     // 38 values of junk: none converts to what its key holds.
@@ -220,26 +221,50 @@ TEST_F(MenuOptionsTest, AnImportThatCannotReadAll38ValuesChangesNothingAndSaysSo
         garbage << '"' << static_cast<char>(0x80 + line) << "\x01z\"\r\n";
     }
     garbage.close();
+    // After a blank line, the 20th value (TambloSpeed) is no number.
+    std::ofstream late(folder_ / "late.vdl", std::ios::binary);
+    late << "\r\n";
+    for (std::size_t line = 0; line < 38; ++line) {
+        late << '"' << (line == 19 ? "fast" : OptionSetFile::Entries()[line].fallback) << "\"\r\n";
+    }
+    late.close();
+    const struct {
+        const char* name;
+        std::string says;
+    } cases[] = {
+        {"short.vdl", "; nothing was changed."},
+        {"garbage.vdl", ": \"OneButton\" of \"Menu\" on line 1 holds a value that "
+                        "cannot be used; nothing was changed."},
+        {"late.vdl", ": \"TambloSpeed\" of \"Tamblo\" on line 21 holds a value that "
+                     "cannot be used; nothing was changed."},
+        {"missing.vdl", "; nothing was changed."},
+    };
     Save("Menu", "OneButton", "False");
     dialog.Show();
-    for (const char* name : {"short.vdl", "garbage.vdl", "missing.vdl"}) {
-        const std::int64_t before = platform::headless::Elapsed();
+    for (const auto& c : cases) {
         platform::headless::After(500).KeyPress(platform::vbKeyReturn); // the message box's OK
-        dialog.ImportSettings((folder_ / name).string());
-        EXPECT_GE(platform::headless::Elapsed() - before, 500) << name;
-        EXPECT_EQ(MenuKeys(), "False <absent> <absent> <absent> <absent> ") << name;
-        EXPECT_EQ(Shown(), "two 1100") << name;
+        dialog.ImportSettings((folder_ / c.name).string());
+        ASSERT_FALSE(platform::headless::MessageBoxes().empty());
+        EXPECT_EQ(platform::headless::MessageBoxes().back(),
+                  "The options could not be read from " + (folder_ / c.name).string() + c.says)
+            << c.name;
+        EXPECT_EQ(MenuKeys(), "False <absent> <absent> <absent> <absent> ") << c.name;
+        EXPECT_EQ(Setting("Tamblo", "Mode"), "<absent>") << c.name;
+        EXPECT_EQ(Shown(), "two 1100") << c.name;
         EXPECT_TRUE(dialog.Visible());
     }
+    EXPECT_EQ(platform::headless::MessageBoxes().size(), 4U);
 }
 
-TEST_F(MenuOptionsTest, AnExportThatCannotBeWrittenSaysSo)
+TEST_F(MenuOptionsTest, AnExportThatCannotBeWrittenSaysWhy)
 {
     dialog.Show();
-    const std::int64_t before = platform::headless::Elapsed();
     platform::headless::After(500).KeyPress(platform::vbKeyReturn);
-    dialog.ExportSettings((folder_ / "no-folder" / "set.vdl").string());
-    EXPECT_GE(platform::headless::Elapsed() - before, 500);
+    const fs::path file = folder_ / "no-folder" / "set.vdl";
+    dialog.ExportSettings(file.string());
+    EXPECT_EQ(platform::headless::MessageBoxes(),
+              std::vector<std::string>{"The options could not be saved to " + file.string() +
+                                       ": its folder does not exist."});
     EXPECT_TRUE(dialog.Visible());
 }
 

@@ -145,20 +145,40 @@ TEST_F(OptionSetFileTest, OneValueThatDoesNotConvertToWhatItsKeyHoldsStoresNothi
             values[line] = ValueOf(entries[line], line);
         }
         values[c.line - 1] = c.value;
+        EXPECT_EQ(OptionSetFile::FirstRefused(values), c.line - 1);
         EXPECT_FALSE(OptionSetFile::Store(values)) << c.line;
         EXPECT_EQ(Setting("Tamblo", "Mode"), "normal") << c.line;
         EXPECT_EQ(Setting("Menu", "OneButton"), "<absent>") << c.line;
     }
 }
 
-TEST_F(OptionSetFileTest, AQuoteInsideAValueIsWrittenAsAnApostrophe)
+TEST_F(OptionSetFileTest, ExportWritesTheValueInEffectSoThatItsFileImports)
 {
-    Save("Krevin", "PadSpeed", "1\"2");
-    ASSERT_TRUE(OptionSetFile::Write(File("quote.vdl")));
-    const auto values = OptionSetFile::Read(File("quote.vdl"));
+    const struct {
+        std::size_t line; // from 1
+        const char* stored;
+        const char* exported;
+    } cases[] = {
+        {20, "5\"0", "50"},     // TambloSpeed: no number, so its default
+        {14, "1\"2", "110"},    // Krevin's PadSpeed
+        {35, "40000", "500"},   // Quadrel's MoveSpeed: beyond 16 bits
+        {34, "Normal", "easy"}, // Quadrel's mode: the games compare exactly
+        {1, "yes", "0"},        // OneButton
+        {2, "True", "True"},    // readable values go out as they are
+        {7, " 70 ", " 70 "},
+    };
+    for (const auto& c : cases) {
+        const auto& entry = OptionSetFile::Entries()[c.line - 1];
+        Save(entry.section, entry.key, c.stored);
+    }
+    ASSERT_TRUE(OptionSetFile::Write(File("set.vdl")));
+    const auto values = OptionSetFile::Read(File("set.vdl"));
     ASSERT_TRUE(values.has_value());
-    EXPECT_EQ((*values)[13], "1'2");
-    EXPECT_EQ((*values)[14], "50");
+    for (const auto& c : cases) {
+        EXPECT_EQ((*values)[c.line - 1], c.exported) << c.line;
+    }
+    EXPECT_EQ(OptionSetFile::FirstRefused(*values), std::nullopt);
+    EXPECT_TRUE(OptionSetFile::Store(*values));
 }
 
 } // namespace

@@ -132,6 +132,8 @@ public:
         return true;
     }
 
+    void MessageBoxShown(std::string_view prompt) override { messages_.emplace_back(prompt); }
+
     void Add(std::int64_t atMs, const Event& event)
     {
         const auto after =
@@ -159,6 +161,7 @@ public:
     std::vector<DisplayAttempt> attempts_;
     std::deque<std::optional<std::string>> fileAnswers_; // nothing: a cancel
     std::vector<FileDialogRecord> fileDialogs_;
+    std::vector<std::string> messages_;
 
 private:
     std::int64_t NextRepeat() const
@@ -389,6 +392,11 @@ void CancelFileDialog()
 const std::vector<FileDialogRecord>& FileDialogs()
 {
     return Active().fileDialogs_;
+}
+
+const std::vector<std::string>& MessageBoxes()
+{
+    return Active().messages_;
 }
 
 } // namespace platform::headless
