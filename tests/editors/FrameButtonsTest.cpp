@@ -25,9 +25,9 @@ namespace {
 
 namespace headless = platform::headless;
 
-long CountVisible(const std::vector<SpriteClass>& entries)
+bool Shown(const SpriteClass& entry)
 {
-    return std::count_if(entries.begin(), entries.end(), [](const auto& e) { return e.visible; });
+    return entry.visible;
 }
 
 // Each editor's game folder, its open title, its new-map title (empty: a new map keeps the
@@ -39,15 +39,14 @@ template <> struct Editor<TambloEditorForm> {
     static constexpr auto load = TambloCommon::LoadMap;
     static long Pieces()
     {
-        return std::count_if(TambloCommon::Tiles.begin(), TambloCommon::Tiles.end(),
-                             [](const auto& cell) { return cell.id != 14; });
+        return std::ranges::count_if(TambloCommon::Tiles, [](auto& c) { return c.id != 14; });
     }
 };
 template <> struct Editor<ZentarEditorForm> {
     static constexpr std::string_view folder = "Zentar", openTitle = "Zentar Editor - ",
                                       newTitle = "Zentar Editor - <new>";
     static constexpr auto load = ZentarCommon::LoadMap;
-    static long Pieces() { return CountVisible(ZentarCommon::MapAliens); }
+    static long Pieces() { return std::ranges::count_if(ZentarCommon::MapAliens, Shown); }
 };
 template <> struct Editor<LupidoEditorForm> {
     static constexpr std::string_view folder = "Lupido", openTitle = "Lupido Editor - ",
@@ -59,7 +58,7 @@ template <> struct Editor<LupidoEditorForm> {
         long pieces = 0;
         for (const auto* kind : {&lc::MapRoads, &lc::MapCars, &lc::MapRivers, &lc::MapLogs,
                                  &lc::MapFlowers, &lc::MapBushes}) {
-            pieces += CountVisible(*kind);
+            pieces += std::ranges::count_if(*kind, Shown);
         }
         return pieces;
     }
@@ -70,15 +69,14 @@ template <> struct Editor<KrevinEditorForm> {
     static constexpr auto load = KrevinCommon::LoadMap;
     static long Pieces()
     {
-        return std::count_if(KrevinCommon::MapBricks.begin(), KrevinCommon::MapBricks.end(),
-                             [](const auto& brick) { return brick.id >= 0; });
+        return std::ranges::count_if(KrevinCommon::MapBricks, [](auto& b) { return b.id >= 0; });
     }
 };
 template <> struct Editor<MorvexEditorForm> {
     static constexpr std::string_view folder = "Morvex", openTitle = "Morvex Editor - ",
                                       newTitle = "Morvex Editor - <new>";
     static constexpr auto load = MorvexCommon::LoadMap;
-    static long Pieces() { return CountVisible(MorvexCommon::MapRocks); }
+    static long Pieces() { return std::ranges::count_if(MorvexCommon::MapRocks, Shown); }
 };
 template <> struct Editor<QuadrelEditorForm> {
     static constexpr std::string_view folder = "Quadrel", openTitle = "Quadrel Editor - ",
@@ -88,7 +86,7 @@ template <> struct Editor<QuadrelEditorForm> {
     {
         long pieces = 0;
         for (const QuadrelCommon::PieceTemplate& t : QuadrelCommon::MapTemplates) {
-            pieces += std::count_if(t.begin(), t.end(), [](const auto& c) { return c.id >= 0; });
+            pieces += std::ranges::count_if(t, [](auto& c) { return c.id >= 0; });
         }
         return pieces;
     }
