@@ -14,6 +14,8 @@ function(vandrel_test_program name sources)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
+  # The folder the test main insists on starting in.
+  target_compile_definitions(${name} PRIVATE VANDREL_PROGRAM_DIR="${VANDREL_PROGRAM_DIR}")
 endfunction()
 
 # Every test runs in well under a second (a few under the sanitizers): a test still running after
@@ -46,5 +48,5 @@ function(vandrel_display_tests name dir)
   vandrel_test_program(${name} "${sources}" ${ARGN})
   gtest_discover_tests(${name} WORKING_DIRECTORY ${VANDREL_PROGRAM_DIR}
                        DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST
-                       PROPERTIES LABELS display RUN_SERIAL TRUE)
+                       PROPERTIES LABELS display RUN_SERIAL TRUE TIMEOUT ${VANDREL_TEST_TIMEOUT})
 endfunction()

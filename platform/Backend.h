@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,11 +60,13 @@ public:
     // Returns when an event may be pending or the millisecond clock (NowMs) reaches untilMs;
     // untilMs < 0 waits for an event alone. The headless backend advances its virtual clock.
     virtual void Wait(std::int64_t untilMs) = 0;
-    // Shows the composed screen, of which only the rows in `changed` differ from the picture
-    // presented before (none when it is empty: then nothing new is shown). Presents keep the
-    // display's pace: the SDL backend waits for its refresh, and a present asked for by a window's
-    // Refresh makes the headless backend advance its clock by one frame period, changed or not.
-    virtual void Present(const Bitmap& screen, const Rect& changed, bool fromRefresh) = 0;
+    // Shows the composed screen, whose pixels are in the window's order, 0x00RRGGBB (red and blue
+    // the other way round from a Color). Only the bands of rows in `changed` (top to bottom, each
+    // the screen's width) differ from the picture presented before; none: nothing new is shown.
+    // Presents keep the display's pace: the SDL backend waits for its refresh, and a present asked
+    // for by a window's Refresh makes the headless backend advance its clock by one frame period,
+    // changed or not.
+    virtual void Present(const Bitmap& screen, std::span<const Rect> changed, bool fromRefresh) = 0;
 
     virtual void WarpPointer(std::int32_t x, std::int32_t y) = 0;
     virtual void SetPointerShape(MousePointer shape) = 0;

@@ -88,15 +88,21 @@ void Control::SetEnabled(bool enabled)
     Invalidate();
 }
 
-// The focused control (this one or one it contains) loses the focus once hidden or disabled.
+// The focused control (this one or one it contains) loses the focus once hidden or disabled, to
+// the control Tab would move it to, so that the keyboard never loses its way in the form.
 void Control::DropFocusIfUnusable()
 {
     Control*& focus = detail::FormAccess::Focus(parent_);
-    if (focus != nullptr && (!focus->IsShown() || !focus->IsEnabled())) {
-        Control* const lost = focus;
-        focus = nullptr;
-        lost->OnLostFocus();
+    if (focus == nullptr || (focus->IsShown() && focus->IsEnabled())) {
+        return;
     }
+    Control* const lost = focus;
+    if (Control* const next = detail::NextInTabOrder(parent_, lost, false)) {
+        next->SetFocus();
+        return;
+    }
+    focus = nullptr;
+    lost->OnLostFocus();
 }
 
 bool Control::IsShown() const
@@ -141,6 +147,31 @@ void Control::SetFocus()
 bool Control::HasFocus() const
 {
     return detail::FormAccess::Focus(parent_) == this;
+}
+
+Control* detail::NextInTabOrder(Form& form, const Control* from, bool backwards)
+{
+    Control* best = nullptr;
+    Control* wrap = nullptr;
+    const auto before = [](const Control* a, const Control* b) {
+        return a->TabIndex() < b->TabIndex();
+    };
+    for (Control* control : FormAccess::Controls(form)) {
+        if (!control->CanTakeFocus() || !control->TabStop() || !control->IsShown() ||
+            !control->IsEnabled() || control == from) {
+            continue;
+        }
+        const bool after =
+            from == nullptr || (backwards ? before(control, from) : before(from, control));
+        if (after &&
+            (best == nullptr || (backwards ? before(best, control) : before(control, best)))) {
+            best = control;
+        }
+        if (wrap == nullptr || (backwards ? before(wrap, control) : before(control, wrap))) {
+            wrap = control;
+        }
+    }
+    return best != nullptr ? best : wrap;
 }
 
 Rect Control::ClientRect() const

@@ -53,29 +53,8 @@ bool InClientArea(const Form& form, Point screen)
 // Tab and Shift+Tab: the next control in tab order that takes the focus.
 bool MoveFocus(Form& form, bool backwards)
 {
-    std::vector<Control*>& controls = FormAccess::Controls(form);
     Control* const current = FormAccess::Focus(form);
-    Control* best = nullptr;
-    Control* wrap = nullptr;
-    const auto before = [](const Control* a, const Control* b) {
-        return a->TabIndex() < b->TabIndex();
-    };
-    for (Control* control : controls) {
-        if (!control->CanTakeFocus() || !control->TabStop() || !control->IsShown() ||
-            !control->IsEnabled() || control == current) {
-            continue;
-        }
-        const bool after =
-            current == nullptr || (backwards ? before(control, current) : before(current, control));
-        if (after &&
-            (best == nullptr || (backwards ? before(best, control) : before(control, best)))) {
-            best = control;
-        }
-        if (wrap == nullptr || (backwards ? before(wrap, control) : before(control, wrap))) {
-            wrap = control;
-        }
-    }
-    Control* const next = best != nullptr ? best : wrap;
+    Control* const next = NextInTabOrder(form, current, backwards);
     if (next == nullptr) {
         return current != nullptr;
     }
@@ -372,9 +351,19 @@ void WaitForActivity()
 
 } // namespace detail
 
-void DoEvents()
+bool DoEvents()
 {
-    detail::DeliverPending();
+    const bool delivered = detail::DeliverPending();
+    detail::PresentIfDirty();
+    return delivered;
+}
+
+void WaitEvents()
+{
+    while (!detail::DeliverPending()) {
+        detail::PresentIfDirty();
+        detail::WaitForActivity();
+    }
     detail::PresentIfDirty();
 }
 

@@ -131,11 +131,9 @@ protected:
         const std::string& proposed = request_.lpstrFile;
         nameBox_.SetText(Trim(std::string_view(proposed).substr(0, proposed.find('\0'))));
         ShowFolder(StartFolder(request_));
-        if (save_) {
-            nameBox_.SetFocus();
-        } else {
-            list_.SetFocus();
-        }
+        // A name typed at once goes to the name box; the list is one Tab away.
+        nameBox_.SetTabIndex(0);
+        nameBox_.SetFocus();
     }
 
     void Form_KeyDown(std::int16_t& keyCode, std::int16_t) override

@@ -88,15 +88,7 @@ void Form::Show(ShowMode mode, Form* owner)
     }
     system.anyFormShown = true;
     if (focus_ == nullptr) {
-        Control* first = nullptr;
-        for (Control* control : controls_) {
-            if (control->CanTakeFocus() && control->TabStop() && control->IsShown() &&
-                control->IsEnabled() &&
-                (first == nullptr || control->TabIndex() < first->TabIndex())) {
-                first = control;
-            }
-        }
-        if (first != nullptr) {
+        if (Control* const first = detail::NextInTabOrder(*this, nullptr, false)) {
             first->SetFocus();
         }
     }
@@ -282,6 +274,11 @@ void Form::Invalidate()
     if (visible_) {
         detail::MarkDirty();
     }
+}
+
+const std::vector<Form*>& LoadedForms()
+{
+    return detail::System().loaded;
 }
 
 void Form::Form_QueryUnload(std::int16_t&, std::int16_t) {}

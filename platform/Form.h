@@ -152,6 +152,9 @@ private:
     std::int16_t pressedButtons_ = 0; // buttons pressed on this form, for Form_Click
 };
 
+// The loaded forms, in the order they were loaded.
+const std::vector<Form*>& LoadedForms();
+
 // The one window of its kind, made at first use and never destroyed: windows live for the process,
 // and the window system may go first at exit.
 template <typename Window> Window& ProcessWindow()

@@ -56,7 +56,13 @@ void SetShiftHeldAtStart(bool held);
 
 // Runs when a loop waits for input while nothing is scripted and no timer runs; it may script
 // more. Without it, such a wait ends the test program with a message (the test forgot its input).
+// A loop that polls on and on with nothing scripted and never waits (a game nobody ends) ends the
+// test program with a message too.
 void OnIdle(std::function<void()> hook);
+// A test's bound on a program that may run on without ever waiting for input: once the virtual
+// clock is msFromNow past now, every poll for input runs the hook first, until it is replaced
+// (nullptr: none).
+void OnTimeLimit(std::int64_t msFromNow, std::function<void()> hook);
 
 // The screen as composed now, and one of its pixels (-1 outside).
 const Bitmap& Screen();
@@ -65,6 +71,10 @@ Color ScreenPixel(std::int32_t x, std::int32_t y);
 // (changed or not).
 std::int32_t PresentCount();
 std::int32_t RefreshCount();
+// The bands of rows the last present showed changed (none when it changed nothing), and a pixel of
+// the picture presented last, as a colour (-1 outside it or before the first present).
+const std::vector<Rect>& PresentedBands();
+Color PresentedPixel(std::int32_t x, std::int32_t y);
 // What the screen window shows: title, whether an icon is set, pointer shape and full screen.
 const std::string& Title();
 bool HasIcon();

@@ -27,8 +27,8 @@ public:
     Point ToWindow(Point picture) const;
 
     // Draws the picture rows first..last (inclusive) into 32-bit window pixels, red and blue
-    // swapped when asked (the picture holds 0x00BBGGRR); answers the window rows it wrote.
-    // bars: clears the bars too.
+    // swapped when asked (for a window whose order differs from the picture's); answers the
+    // window rows it wrote. bars: clears the bars too.
     Rect Draw(const Bitmap& picture, std::int32_t first, std::int32_t last, std::uint32_t* window,
               std::int32_t pitchPixels, bool swapRedBlue, bool bars) const;
 

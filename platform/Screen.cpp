@@ -4,6 +4,10 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <vector>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "platform/Picture.h"
 #include "platform/Screenshot.h"
@@ -52,9 +56,12 @@ private:
 };
 
 struct ScreenState {
+    ScreenState() { changed.reserve(ScreenHeight); }
     Canvas screen;
     Canvas scratch; // a framed form's client area with its controls painted over it
-    Bitmap shown;   // the picture last presented; empty when the backend has shown none yet
+    // The picture last presented, in the window's pixel order; empty when none was shown yet.
+    Bitmap shown;
+    std::vector<Rect> changed; // the bands of rows the last present changed
     std::string title = "\x01";
     std::string iconPath = "\x01";
 };
@@ -226,32 +233,106 @@ const Bitmap& ComposeScreen()
 
 namespace {
 
-// The rows of the picture that differ from the one last presented, which is brought up to date;
-// empty when none differ.
-Rect TakeChangedRows(const Bitmap& screen)
+// A picture pixel (0x00BBGGRR) in the window's order (0x00RRGGBB).
+std::uint32_t ToWindowOrder(std::uint32_t pixel)
 {
-    Bitmap& shown = State().shown;
-    if (shown.width != screen.width || shown.height != screen.height) {
-        shown = screen;
-        return {0, 0, screen.width, screen.height};
+    return (pixel & 0xFF00FF00u) | ((pixel & 0xFFu) << 16) | ((pixel >> 16) & 0xFFu);
+}
+
+#if defined(__SSE2__)
+__m128i ToWindowOrder(__m128i pixels)
+{
+    const __m128i keep = _mm_set1_epi32(static_cast<int>(0xFF00FF00u));
+    const __m128i low = _mm_set1_epi32(0xFF);
+    return _mm_or_si128(_mm_and_si128(pixels, keep),
+                        _mm_or_si128(_mm_slli_epi32(_mm_and_si128(pixels, low), 16),
+                                     _mm_and_si128(_mm_srli_epi32(pixels, 16), low)));
+}
+#endif
+
+// Brings one row of the shown picture up to date with a row of the composed one; true when it
+// differed. Comparing stops at the first pixel that differs, and only the rest is written.
+bool UpdateRow(std::uint32_t* shown, const std::uint32_t* source, std::int32_t width)
+{
+    std::int32_t i = 0;
+#if defined(__SSE2__)
+    for (; i + 4 <= width; i += 4) {
+        const __m128i wanted =
+            ToWindowOrder(_mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i)));
+        const __m128i held = _mm_loadu_si128(reinterpret_cast<const __m128i*>(shown + i));
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(wanted, held)) != 0xFFFF) {
+            break;
+        }
     }
-    const std::size_t rowBytes = static_cast<std::size_t>(screen.width) * sizeof(std::uint32_t);
-    const auto same = [&](std::int32_t y) {
-        return std::memcmp(screen.Row(y), shown.Row(y), rowBytes) == 0;
-    };
-    std::int32_t top = 0;
-    while (top < screen.height && same(top)) {
-        ++top;
+#endif
+    while (i < width && ToWindowOrder(source[i]) == shown[i]) {
+        ++i;
     }
-    if (top == screen.height) {
-        return {};
+    if (i == width) {
+        return false;
     }
-    std::int32_t bottom = screen.height;
-    while (same(bottom - 1)) {
-        --bottom;
+#if defined(__SSE2__)
+    for (; i + 4 <= width; i += 4) {
+        _mm_storeu_si128(
+            reinterpret_cast<__m128i*>(shown + i),
+            ToWindowOrder(_mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i))));
     }
-    std::memcpy(shown.Row(top), screen.Row(top), rowBytes * static_cast<std::size_t>(bottom - top));
-    return {0, top, screen.width, bottom};
+#endif
+    for (; i < width; ++i) {
+        shown[i] = ToWindowOrder(source[i]);
+    }
+    return true;
+}
+
+// Rows this close together are sent as one band: one copy instead of two costs less than it saves.
+constexpr std::int32_t BandGap = 8;
+
+// Brings the shown picture up to date with the composed one and lists the bands of rows that
+// changed.
+void TakeChangedRows(const Bitmap& composed)
+{
+    ScreenState& state = State();
+    Bitmap& shown = state.shown;
+    state.changed.clear();
+    if (shown.width != composed.width || shown.height != composed.height) {
+        shown = Bitmap(composed.width, composed.height);
+        for (std::int32_t y = 0; y < composed.height; ++y) {
+            std::transform(composed.Row(y), composed.Row(y) + composed.width, shown.Row(y),
+                           [](std::uint32_t pixel) { return ToWindowOrder(pixel); });
+        }
+        state.changed.push_back({0, 0, composed.width, composed.height});
+        return;
+    }
+    for (std::int32_t y = 0; y < composed.height; ++y) {
+        if (!UpdateRow(shown.Row(y), composed.Row(y), composed.width)) {
+            continue;
+        }
+        if (!state.changed.empty() && y - state.changed.back().bottom < BandGap) {
+            state.changed.back().bottom = y + 1;
+        } else {
+            state.changed.push_back({0, y, composed.width, y + 1});
+        }
+    }
+}
+
+// The picture of the topmost form when it alone makes the screen (it covers the screen exactly
+// and shows no controls), so that nothing needs composing; nullptr otherwise.
+const Bitmap* SoleForm()
+{
+    const auto& zOrder = System().zOrder;
+    if (zOrder.empty()) {
+        return nullptr;
+    }
+    const Form& top = *zOrder.back();
+    if (!top.FillsScreen() || HasShownControls(top)) {
+        return nullptr;
+    }
+    const Bitmap* picture = SelectedBitmap(top.hDC());
+    if (picture == nullptr || picture->monochrome || picture->width != ScreenWidth ||
+        picture->height != ScreenHeight) {
+        return nullptr;
+    }
+    return picture;
 }
 
 } // namespace
@@ -259,8 +340,10 @@ Rect TakeChangedRows(const Bitmap& screen)
 void PresentScreen(bool fromRefresh)
 {
     System().screenDirty = false;
-    const Bitmap& screen = ComposeScreen();
-    backend::Current().Present(screen, TakeChangedRows(screen), fromRefresh);
+    const Bitmap* sole = SoleForm();
+    TakeChangedRows(sole != nullptr ? *sole : ComposeScreen());
+    ScreenState& state = State();
+    backend::Current().Present(state.shown, state.changed, fromRefresh);
 }
 
 void PresentIfDirty()

@@ -124,6 +124,10 @@ Rect CloseBoxRect(const Form& form);
 Form* FormAt(Point point);
 // How many containers a control lies in (0 for one placed on its form).
 std::int32_t ContainerDepth(const Control& control);
+// The control Tab (or, backwards, Shift+Tab) moves the focus to from `from` (nullptr: from before
+// the first): the next shown, enabled control in TabIndex order that takes the focus and has
+// TabStop, wrapping round; nullptr when there is none but `from`.
+Control* NextInTabOrder(Form& form, const Control* from, bool backwards);
 
 // Window title and icon of the screen window follow the topmost form; the pointer shape follows
 // the form under the pointer.

@@ -1,7 +1,8 @@
-// Test entry point: every test runs on the virtual clock and the headless backend, with temporary
-// settings and config folders, never the user's own.
+// Test entry point: every test runs in the program folder, on the virtual clock and the headless
+// backend, with temporary settings and config folders, never the user's own.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -29,8 +30,17 @@ int main(int argc, char** argv)
     platform::SetProgramFolder(std::filesystem::current_path());
 
     ::testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
     std::error_code ignored;
+    // The tests read the generated pictures, sounds and maps of the program folder, where ctest
+    // starts them; started elsewhere they would wait for windows that never load.
+    if (!GTEST_FLAG_GET(list_tests) && !std::filesystem::equivalent(std::filesystem::current_path(),
+                                                                    VANDREL_PROGRAM_DIR, ignored)) {
+        std::fprintf(stderr, "vandrel: the tests run in the program folder %s, not in %s\n",
+                     VANDREL_PROGRAM_DIR, std::filesystem::current_path().c_str());
+        std::filesystem::remove_all(root, ignored);
+        return 1;
+    }
+    const int result = RUN_ALL_TESTS();
     std::filesystem::remove_all(root, ignored);
     return result;
 }

@@ -69,17 +69,19 @@ void EditorWindow::startLoopTimer_Timer()
 void EditorWindow::RunEditorLoop()
 {
     while (!QuitEditor) {
-        RunPass();
+        if (!RunPass() && !QuitEditor) {
+            platform::WaitEvents();
+        }
     }
     Unload();
 }
 
-void EditorWindow::RunPass()
+bool EditorWindow::RunPass()
 {
     TrackPointer();
     DrawEditor();
     Refresh();
-    platform::DoEvents();
+    return platform::DoEvents();
 }
 
 // The close box only sets the quit flag; the loop then closes the window, and that request finds

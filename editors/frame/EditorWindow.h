@@ -34,10 +34,12 @@ inline constexpr std::int16_t PanelTop = 480;
 class EditorWindow : public platform::Form {
 public:
     // Passes until the quit flag is set, then closes the window. The flag is not cleared here, so a
-    // close request that came while the window loaded ends the loop before its first pass.
+    // close request that came while the window loaded ends the loop before its first pass. Nothing
+    // in an editor moves by itself: after a pass that found no event the loop waits for one.
     void RunEditorLoop();
-    // One pass: the pointer, the picture, the screen, then the pending window events.
-    void RunPass();
+    // One pass: the pointer, the picture, the screen, then the pending window events; true when
+    // there were any.
+    bool RunPass();
     // The caption, set only on a screen wider than 800 pixels.
     void SetTitle(std::string_view text);
 

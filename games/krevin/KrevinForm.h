@@ -49,6 +49,7 @@ public:
     void BounceOffBrick(krevin::Side side, SpriteClass& ball, const SpriteClass& brick);
     void AddScore(std::int32_t points);
     void DrawFrame() override;
+    bool StandsStill() const override { return GameMode == ::krevin::GameMode::Paused; }
 
     // The window's fields. Public, so that tests and the frame benchmark can set up and read a
     // game.

@@ -105,11 +105,10 @@ void KrevinForm::UpdateGame(double aNow, double aLast)
 {
     switch (GameMode) {
     case Mode::Waiting:
-        // The joystick serves (keys and clicks do so in their handlers); the stop hint runs out.
+        // The joystick serves (keys and clicks do so in their handlers).
         if (AnyStickInput()) {
             StartGame();
         }
-        UpdateStopHint();
         break;
     case Mode::Playing:
         UpdatePlaying();
@@ -127,6 +126,7 @@ void KrevinForm::UpdateGame(double aNow, double aLast)
         ResetTimers();
         break;
     }
+    UpdateStopHint(GameMode == Mode::Waiting);
 }
 
 void KrevinForm::UpdatePlaying()

@@ -51,6 +51,7 @@ public:
     void InitLevel(bool newGame, bool loadMap);
     void UpdateGame(double aNow, double aLast) override;
     void DrawFrame() override;
+    bool StandsStill() const override { return GameMode == ::lupido::GameMode::Paused; }
     // A hop (37 Left, 38 Up, 39 Right, 40 Down) or a turn (32 Space).
     void MoveRabbit(std::int16_t key);
 

@@ -172,11 +172,11 @@ void LupidoForm::UpdateGame(double, double)
     case Mode::Paused:
         break;
     }
+    UpdateStopHint(GameMode == Mode::Playing);
 }
 
 void LupidoForm::UpdatePlaying()
 {
-    UpdateStopHint();
     if (Stick.IsLeft()) {
         MoveRabbit(platform::vbKeyLeft);
     }

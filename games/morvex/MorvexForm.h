@@ -48,6 +48,7 @@ public:
     void UpdateScore(std::int32_t kind);
     void UpdateGame(double aNow, double aLast) override;
     void DrawFrame() override;
+    bool StandsStill() const override { return GameMode == ::morvex::GameMode::Paused; }
     void SetShipFrame();
     void PlaceAfterburner();
     void FireShot();

@@ -201,17 +201,17 @@ void MorvexForm::UpdateGame(double aNow, double aLast)
         ResetTimers();
         break;
     }
+    UpdateStopHint(GameMode == Mode::Waiting);
 }
 
 // Nothing moves; a joystick direction or button starts play (keys and clicks do so in their
-// handlers), and the stop hint runs out.
+// handlers).
 void MorvexForm::UpdateWaiting()
 {
     ResetTimers();
     if (AnyStickInput()) {
         StartGame();
     }
-    UpdateStopHint();
 }
 
 void MorvexForm::UpdatePlaying(std::int32_t elapsed)

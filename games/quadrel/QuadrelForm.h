@@ -45,6 +45,7 @@ public:
     void InitLevel(bool newGame, bool loadMap, bool noStopHint);
     void UpdateGame(double aNow, double aLast) override;
     void DrawFrame() override;
+    bool StandsStill() const override { return GameMode == ::quadrel::GameMode::Paused; }
     void SetMode(const std::string& mode);
     void SpawnPiece();
     void SetPieceSpeed(std::int16_t speed);

@@ -122,10 +122,11 @@ void QuadrelForm::UpdateGame(double aNow, double)
     case Mode::Paused:
         break;
     }
+    UpdateStopHint(GameMode == Mode::Waiting);
 }
 
 // The piece hangs where it is, its clock held. Of the input only the joystick is read here: any
-// direction or button lets the piece fall. Meanwhile the stop hint may run out.
+// direction or button lets the piece fall.
 void QuadrelForm::UpdateWaiting()
 {
     for (SpriteClass& block : PieceBlocks) {
@@ -134,7 +135,6 @@ void QuadrelForm::UpdateWaiting()
     if (AnyStickInput()) {
         StartGame();
     }
-    UpdateStopHint();
 }
 
 void QuadrelForm::UpdatePlaying(double now)

@@ -64,6 +64,8 @@ void GameWindow::BeginLoad()
     // The flags survive the last showing; the pointer has not moved over this one yet.
     StopButton.active = false;
     OptionsButton.active = false;
+    stopUnderPointer = false;
+    stopHintFrame = false;
     if (Common::gFullScreen) {
         SetWindowState(platform::WindowState::Maximized);
     } else {
@@ -118,19 +120,23 @@ void GameWindow::RunGameLoop()
 {
     LastTime = GameUtil::GetTickMs();
     while (!QuitGame) {
-        RunPass();
+        if (!RunPass() && !QuitGame && StandsStill()) {
+            platform::WaitEvents();
+            RestartTimeBase();
+        }
     }
     ExitToMenu();
 }
 
-void GameWindow::RunPass()
+bool GameWindow::RunPass()
 {
     NowTime = GameUtil::GetTickMs();
     UpdateGame(NowTime, LastTime);
     DrawFrame();
     Refresh();
-    platform::DoEvents();
+    const bool delivered = platform::DoEvents();
     LastTime = NowTime;
+    return delivered;
 }
 
 void GameWindow::RestartTimeBase()
@@ -253,7 +259,8 @@ void GameWindow::Form_MouseMove(std::int16_t, std::int16_t, float x, float y)
 {
     const std::int16_t px = platform::CInt(x);
     const std::int16_t py = platform::CInt(y);
-    StopButton.active = StopButton.IsUnder(px, py);
+    stopUnderPointer = StopButton.IsUnder(px, py);
+    StopButton.active = stopUnderPointer || stopHintFrame;
     OptionsButton.active = OptionsButton.IsUnder(px, py);
 }
 
@@ -268,14 +275,14 @@ void GameWindow::StartStopHint(bool newGame)
     }
 }
 
-void GameWindow::UpdateStopHint()
+void GameWindow::UpdateStopHint(bool hintState)
 {
-    if (Common::gPauseOnStop) {
-        if (GameUtil::TicksBetween(Common::gStopHintUntil, GameUtil::GetTickMs()) > 0) {
-            Common::gStopHint = false;
-        }
-        StopButton.active = Common::gStopHint;
+    if (hintState && Common::gPauseOnStop &&
+        GameUtil::TicksBetween(Common::gStopHintUntil, GameUtil::GetTickMs()) > 0) {
+        Common::gStopHint = false;
     }
+    stopHintFrame = hintState && Common::gPauseOnStop && Common::gStopHint;
+    StopButton.active = stopUnderPointer || stopHintFrame;
 }
 
 // ---- Dialogs

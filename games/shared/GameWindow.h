@@ -28,11 +28,12 @@ class GameWindow : public platform::Form {
 public:
     // The loop: passes until QuitGame is set, then ExitToMenu. QuitGame is left as it was found, so
     // that a request made while the window loaded (no readable level 1) ends the loop before its
-    // first pass.
+    // first pass. While the game stands still, a pass that found no event is followed by a wait
+    // for one, which counts as no time.
     void RunGameLoop();
     // One pass: the rules, the frame, the screen, then the pending window events, whose handlers
-    // only set fields for the next pass.
-    void RunPass();
+    // only set fields for the next pass; true when there were any.
+    bool RunPass();
     // Frees the game's pictures and sounds, shows the launcher and closes this window.
     void ExitToMenu();
     // F1 and the options button: the game's options dialog, modal; after OK the settings are read
@@ -43,6 +44,9 @@ public:
     virtual void UpdateGame(double aNow, double aLast) = 0;
     // Draws the whole window.
     virtual void DrawFrame() = 0;
+    // Whether the game stands still until input arrives (paused): no pass would change the
+    // picture or the game until then.
+    virtual bool StandsStill() const { return false; }
     // Restarts the clocks of everything that moves or animates, so that no time passes for them
     // across a pause, a dialog or a blocking wait.
     virtual void ResetTimers() = 0;
@@ -124,8 +128,11 @@ protected:
     // At a level start: the hint is on only when a running game restarts a level with "PauseOnStop"
     // on, for 5000 ms.
     void StartStopHint(bool newGame);
-    // While waiting: the hint runs out, and the stop button is framed while it lasts.
-    void UpdateStopHint();
+    // Every pass, with whether the game is in the state the hint belongs to (waiting; playing in a
+    // game without a waiting state). In that state the hint runs out after its 5000 ms. The stop
+    // button is framed while the pointer is on it, and while the hint lasts in that state: once
+    // play starts, the hint frames it no more.
+    void UpdateStopHint(bool hintState);
 
     // The shot a fire command takes: the first hidden one of shots, once more than 250 ms have
     // passed since lastShotTime (a GetTickMs value); nullptr otherwise. With a shot, one of the
@@ -159,4 +166,7 @@ protected:
 
 private:
     void startLoopTimer_Timer();
+
+    bool stopUnderPointer = false; // the stop button's frame of the pointer
+    bool stopHintFrame = false;    // the stop button's frame of the hint, as of the last pass
 };

@@ -56,6 +56,7 @@ public:
     void InitLevel(bool newGame, bool loadMap);
     void UpdateGame(double aNow, double aLast) override;
     void DrawFrame() override;
+    bool StandsStill() const override { return GameMode == ::tamblo::GameMode::Paused; }
     std::int16_t FindTileUnder(const SpriteClass& aSprite) const;
     tamblo::Neighbour GetNeighbourTile(const SpriteClass& aSprite, std::int16_t aDirection) const;
     void HideActors();

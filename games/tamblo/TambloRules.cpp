@@ -164,16 +164,16 @@ void TambloForm::UpdateGame(double, double)
     case Mode::Paused:
         break;
     }
+    UpdateStopHint(GameMode == Mode::Waiting);
 }
 
 // Nothing moves; a joystick direction or button starts play (keys and clicks do so in their
-// handlers), and the stop hint runs out.
+// handlers).
 void TambloForm::UpdateWaiting()
 {
     if (AnyStickInput()) {
         GameMode = Mode::Playing;
     }
-    UpdateStopHint();
 }
 
 void TambloForm::UpdatePlaying()

@@ -54,6 +54,7 @@ public:
     void InitLevel(bool newGame, bool loadMap);
     void UpdateGame(double aNow, double aLast) override;
     void DrawFrame() override;
+    bool StandsStill() const override;
     void StartGame();
     void UpdateScore(std::int32_t points);
     void FireShot();

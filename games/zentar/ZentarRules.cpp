@@ -128,16 +128,16 @@ void ZentarForm::UpdateGame(double, double)
     case Mode::Paused:
         break;
     }
+    UpdateStopHint(GameMode == Mode::Waiting);
 }
 
 // Nothing moves; a joystick direction or button starts play (keys and clicks do so in their
-// handlers), and the stop hint runs out.
+// handlers).
 void ZentarForm::UpdateWaiting()
 {
     if (AnyStickInput()) {
         StartGame();
     }
-    UpdateStopHint();
 }
 
 void ZentarForm::UpdatePlaying()
@@ -395,4 +395,11 @@ void ZentarForm::DrawFrame()
         flower.DrawTransp(*this);
     }
     DrawPanelButtons();
+}
+
+// Paused, once the explosions of the last hit have had their time.
+bool ZentarForm::StandsStill() const
+{
+    return GameMode == Mode::Paused &&
+           GameUtil::TicksBetween(platform::CLng(NowTime), HitExplosionUntil) <= 0;
 }

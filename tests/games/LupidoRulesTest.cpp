@@ -1,16 +1,22 @@
-// The rules of Lupido on a real window, headless: the hop lock, cars, logs and rivers, home, the
-// last life, the stop hint, the level speed, and a replay of a scripted run.
+// The rules of Lupido on a real window, headless: hops, turns and the traffic's wrap under every
+// input, the hop lock, what each state does with each input, cars, logs and rivers, home, the last
+// life, the stop hint, the level speed, and a replay of a scripted run.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "games/lupido/LupidoCommon.h"
 #include "games/lupido/LupidoForm.h"
+#include "platform/Clock.h"
 #include "platform/Headless.h"
 #include "platform/Input.h"
+#include "platform/Joystick.h"
 #include "shell/HighScoreForm.h"
 #include "tests/support/GameWindowFixture.h"
 
@@ -32,6 +38,7 @@ protected:
         Save("Lupido", "FxOn", "0");
         WriteMap("Lupido", 1, Map);
         WriteMap("Lupido", 2, Map);
+        platform::headless::SetJoysticks({{{"pad", 0, 65535, 0, 65535, 0, 0, 4, 2}, {M, M, 0, 0}}});
         ShowWindow();
     }
 
@@ -41,7 +48,108 @@ protected:
         form.Rabbit.Y = y;
     }
     std::pair<double, double> Rabbit() const { return {form.Rabbit.X, form.Rabbit.Y}; }
+
+    using Input = std::function<void()>;
+    static constexpr std::uint32_t M = 32768; // a joystick axis at rest
+    static Input Key(std::int16_t key)
+    {
+        return [key] { KeyPress(key); };
+    }
+    // The input after ms milliseconds of no pass.
+    static Input Later(std::int32_t ms, const Input& input)
+    {
+        return [=] {
+            platform::virtualclock::Advance(ms);
+            input();
+        };
+    }
+    static Input Stick(std::uint32_t x, std::uint32_t y, std::uint32_t buttons = 0)
+    {
+        return [=] { platform::headless::Joystick(0).reading = {x, y, 0, buttons}; };
+    }
 };
+
+// An input at the rabbit's start (360, 420, facing up) or elsewhere, then a pass: hops of one
+// 60-pixel row or column (the next test has more), the rabbit held inside both side edges, turns
+// clockwise; in one-button mode, which changes nothing else, a turn every 1500 ms that a hop's lock
+// skips and Enter postpones. Cars (110 wide) and logs (180) that leave one edge come back at the
+// other.
+TEST_F(LupidoRulesTest, TheRabbitHopsInsideTheFieldAndTheTrafficWrapsAtBothEdges)
+{
+    SpriteClass* rabbit = &form.Rabbit;
+    SpriteClass* car = &lc::MapCars[0];
+    SpriteClass* log = &lc::MapLogs[0];
+    const auto click = [this](std::int16_t button) -> Input {
+        return [this, button] { Click(button, 400, 100); };
+    };
+    const Input stickHop = [this] {
+        Stick(M, 0)();
+        Pass(600);
+        Stick(M, M)();
+    };
+    const Input turnThenHop = [this] {
+        Pass(1501);
+        KeyPress(platform::vbKeyUp);
+    };
+    const struct {
+        const char* name;
+        SpriteClass* mover;
+        double x, y;
+        double heading; // the rabbit's facing; a car's or log's speed
+        Input input;
+        std::int32_t ms;
+        double xAfter, yAfter;
+        std::int16_t facing;
+    } cases[] = {
+        {"right", rabbit, 360, 420, 0, Key(platform::vbKeyRight), 10, 420, 420, 1},
+        {"down", rabbit, 360, 360, 0, Key(platform::vbKeyDown), 10, 360, 420, 2},
+        {"left off the edge", rabbit, 20, 420, 0, Key(platform::vbKeyLeft), 10, 0, 420, 3},
+        {"right off the edge", rabbit, 720, 420, 0, Key(platform::vbKeyRight), 10, 740, 420, 1},
+        {"space turns", rabbit, 360, 420, 3, Key(platform::vbKeySpace), 10, 360, 420, 0},
+        {"enter hops ahead", rabbit, 360, 420, 1, Key(platform::vbKeyReturn), 10, 420, 420, 1},
+        {"right click turns", rabbit, 360, 420, 1, click(platform::vbRightButton), 10, 360, 420, 2},
+        {"middle click", rabbit, 360, 420, 1, click(platform::vbMiddleButton), 10, 360, 420, 1},
+        {"stick left", rabbit, 360, 420, 0, Stick(0, M), 10, 300, 420, 3},
+        {"stick right", rabbit, 360, 420, 0, Stick(65535, M), 10, 420, 420, 1},
+        {"stick up", rabbit, 360, 420, 0, Stick(M, 0), 10, 360, 360, 0},
+        {"stick down", rabbit, 360, 360, 0, Stick(M, 65535), 10, 360, 420, 2},
+        {"stick button", rabbit, 360, 420, 0, Stick(M, M, platform::JOY_BUTTON1), 10, 360, 420, 0},
+        {"a turn by itself", rabbit, 360, 420, 0, [] {}, 1501, 360, 420, 1},
+        {"no turn yet", rabbit, 360, 420, 0, [] {}, 1500, 360, 420, 0},
+        {"the turn leaves no lock", rabbit, 360, 420, 0, turnThenHop, 0, 360, 360, 0},
+        {"a hop's lock skips the turn", rabbit, 360, 420, 0, stickHop, 901, 360, 360, 0},
+        {"enter postpones the turn", rabbit, 360, 420, 0, Later(600, Key(platform::vbKeyReturn)),
+         901, 360, 360, 0},
+        {"car right at 800", car, 796, 366, 40, [] {}, 100, 800, 366, 0},
+        {"car right past 800", car, 799, 366, 40, [] {}, 100, -111, 366, 0},
+        {"car left at 0", car, -106, 366, -40, [] {}, 100, -110, 366, 0},
+        {"car left past 0", car, -107, 366, -40, [] {}, 100, 801, 366, 0},
+        {"log right past 800", log, 799, 246, 40, [] {}, 100, -181, 246, 0},
+        {"log left past 0", log, -177, 246, -40, [] {}, 100, 801, 246, 0},
+    };
+    Common::gOneButton = true;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        KeyUp(platform::vbKeyA);
+        form.InitLevel(false, false);
+        car->X = -500;
+        car->xMov = 40;
+        form.ResetTimers();
+        c.mover->X = c.x;
+        c.mover->Y = c.y;
+        if (c.mover == rabbit) {
+            form.Facing = static_cast<std::int16_t>(c.heading);
+        } else {
+            c.mover->xMov = c.heading;
+        }
+        c.input();
+        Pass(c.ms);
+        Stick(M, M)();
+        EXPECT_EQ(form.GameMode, Mode::Playing);
+        EXPECT_EQ(std::tie(c.mover->X, c.mover->Y, form.Facing),
+                  std::tie(c.xAfter, c.yAfter, c.facing));
+    }
+}
 
 TEST_F(LupidoRulesTest, EveryMoveLocksInputForASecondUntilAKeyIsReleased)
 {
@@ -65,6 +173,72 @@ TEST_F(LupidoRulesTest, EveryMoveLocksInputForASecondUntilAKeyIsReleased)
     Click(platform::vbLeftButton, 400, 100);
     EXPECT_EQ(Rabbit(), std::make_pair(240.0, 420.0));
     EXPECT_EQ(form.Facing, lupido::FacingLeft);
+}
+
+// An input in a state, then a pass of 100 ms: what moves the game on, and no time passing for the
+// traffic (the car drives right at the level's speed, 40 px/s on level 1) across a pause or an
+// options dialog open for a second. Every case starts level 1 anew with 2 lives and 30 points; a
+// new game has 3 and none.
+TEST_F(LupidoRulesTest, EachStateTakesItsOwnInputsAndAPauseOrADialogCostsNoTime)
+{
+    using enum lupido::GameMode;
+    const auto options = [this](bool ok) -> Input {
+        return [this, ok] {
+            platform::headless::OnIdle([this, ok] {
+                platform::virtualclock::Advance(1000);
+                Common::gOptionsOk = ok;
+                form.Options.Unload();
+            });
+            KeyPress(platform::vbKeyF1);
+            platform::headless::OnIdle(nullptr);
+        };
+    };
+    const Input hintEnter = [this] {
+        Common::gPauseOnStop = true;
+        form.InitLevel(false, false);
+        form.GameMode = Paused;
+        KeyPress(platform::vbKeyReturn);
+    };
+    const struct {
+        const char* name;
+        lupido::GameMode from;
+        Input input;
+        lupido::GameMode to;
+        std::int16_t level;
+        double moved; // by the car
+        bool newGame;
+    } cases[] = {
+        {"playing", Playing, [] {}, Playing, 1, 4},
+        {"F3 pauses", Playing, Key(platform::vbKeyF3), Paused, 1, 0},
+        {"no hop while paused", Paused, Key(platform::vbKeyUp), Paused, 1, 0},
+        {"F3 a second later resumes", Paused, Later(1000, Key(platform::vbKeyF3)), Playing, 1, 4},
+        {"F3 while drowning", Drowning, Key(platform::vbKeyF3), Drowning, 1, 0},
+        {"F3 at game over", GameOver, Key(platform::vbKeyF3), GameOver, 1, 0},
+        {"numpad plus: level 2", Playing, Key(platform::vbKeyAdd), Playing, 2, 0},
+        {"numpad plus while paused", Paused, Key(platform::vbKeyAdd), Paused, 1, 0},
+        {"enter in the stop hint, paused", Paused, hintEnter, Paused, 1, 0},
+        {"options cancelled", Playing, options(false), Playing, 1, 4},
+        {"options with OK: a new game", Playing, options(true), Playing, 1, 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Common::gPauseOnStop = false;
+        form.InitLevel(true, true);
+        form.ResetTimers();
+        form.Lives = 2;
+        Common::gScore = 30;
+        form.GameMode = c.from;
+        const double x = lc::MapCars[0].X;
+        c.input();
+        Pass(100);
+        EXPECT_EQ(form.GameMode, c.to);
+        EXPECT_EQ(lc::MapCars[0].X - x, c.moved);
+        EXPECT_EQ(form.Level, c.level);
+        EXPECT_EQ(form.Lives, c.newGame ? 3 : 2);
+        EXPECT_EQ(Common::gScore, c.newGame ? 0 : 30);
+        EXPECT_EQ(form.Rabbit.Y, 420);
+        EXPECT_FALSE(form.QuitGame);
+    }
 }
 
 TEST_F(LupidoRulesTest, ACarSendsTheRabbitSpinningAwayFromItAndALifeGoes)

@@ -115,6 +115,7 @@ TEST_F(QuadrelReplayTest, FifteenBarsClearThreeRowsWinTheLevelAndWrapToAFasterLe
     EXPECT_EQ(form.RowsCleared, 3);
     EXPECT_EQ(form.LevelRows, 0);
     EXPECT_EQ(Occupied(form), 0U);
+    ASSERT_GE(form.PieceBlocks.size(), 2U);
     EXPECT_EQ(form.PieceBlocks[1].X, 440);
     EXPECT_EQ(form.PieceBlocks[1].Y, 0);
 }

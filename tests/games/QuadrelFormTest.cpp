@@ -58,7 +58,7 @@ TEST_F(QuadrelFormTest, SettingsGiveTheirDefaultsWhenTheyDoNotConvertAndTheModeI
         LoadWindow();
         EXPECT_EQ(form.LevelFallSpeed, c.fall);
         EXPECT_EQ(form.MoveSpeed, c.move);
-        EXPECT_EQ(form.FieldCells.size(), c.cells);
+        ASSERT_EQ(form.FieldCells.size(), c.cells);
         EXPECT_EQ(form.FieldCells.back().X, 600 - c.blockSize);
         EXPECT_EQ(form.FieldCells.back().Y, 480 - c.blockSize);
         EXPECT_EQ(form.BlockImages[6].width, c.blockSize);
@@ -79,6 +79,7 @@ TEST_F(QuadrelFormTest, EveryReturnToLevelOneMakesThePiecesFallFasterAndLevelOne
         KeyPress(platform::vbKeyAdd); // level 2 has no map
         EXPECT_EQ(form.Level, 1);
         EXPECT_EQ(form.LevelFallSpeed, expected);
+        ASSERT_FALSE(form.PieceBlocks.empty());
         EXPECT_EQ(form.PieceBlocks[0].yMov, expected);
     }
     form.LevelFallSpeed = 30000;
@@ -118,6 +119,7 @@ TEST_F(QuadrelFormTest, OneButtonPlaySweepsEveryMoveSpeedAndTheHintFollowsANewGa
     std::vector<double> xs;
     for (int second = 0; second < 5; ++second) {
         Pass(1001);
+        ASSERT_FALSE(form.PieceBlocks.empty());
         xs.push_back(form.PieceBlocks[0].X);
     }
     EXPECT_EQ(xs, (std::vector<double>{440, 480, 520, 560, 520}));

@@ -1,7 +1,7 @@
 // The rules of Quadrel on a shown window, with templates made in the test: where a piece spawns and
 // how it turns, landing and snapping, full rows, rows cleared and the level won, when a landing
 // ends the game, held keys, a long frame that must not carry the piece into the stack, the piece's
-// motion under every input, the flow of the game's states, and the score on the panel.
+// motion under every input, the flow of the game's states, the score on the panel and the grid.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -346,7 +346,6 @@ TEST_F(QuadrelRulesTest, ThePieceFallsMovesAndTurnsAsEachInputSays)
         {"Left at the wall", {0}, {}, {200, 0}, play, "L", 0, {200, 0}},
         {"Right at the wall", {0}, {}, {560, 0}, play, "R", 0, {560, 0}},
         {"Left into the stack", {0}, {4}, {400, 0}, play, "L", 0, {400, 0}},
-        {"Right into the stack", {0}, {6}, {400, 0}, play, "R", 0, {400, 0}},
         {"Up turns clockwise", {0, 1}, {}, {400, 0}, play, "U", 0, {400, 40}},
         {"no turn through the left wall", {0, 1}, {}, {200, 200}, play, "UU", 0, {200, 240}},
         {"no turn through the right wall", {0, 5}, {}, {560, 200}, play, "UUU", 0, {560, 160}},
@@ -356,6 +355,7 @@ TEST_F(QuadrelRulesTest, ThePieceFallsMovesAndTurnsAsEachInputSays)
         {"and at the left wall", {0}, {}, {560, 0}, play, "SLLLLLLLLSS", 0, {280, 0}},
         {"and at the stack", {0}, {6}, {400, 0}, play, "S", 0, {360, 0}},
         {"a left click sweeps", {0}, {}, {400, 0}, play, "l", 0, {440, 0}},
+        {"and holds the keys until one is up", {0}, {}, {400, 0}, play, "lLL", 0, {400, 0}},
         {"a right click turns, dropping too", {0, 1}, {}, {400, 0}, play, "Dr", 0, {400, 40}},
         {"stick left", {0}, {}, {400, 0}, play, "<", 100, {360, 4}},
         {"stick right", {0}, {}, {400, 0}, play, ">", 100, {440, 4}},
@@ -449,23 +449,29 @@ TEST_F(QuadrelRulesTest, ARowIsFullOnlyWhenEveryCellOfItIsTakenTheLowestFirst)
     }
 }
 
-// Level 10 and one row: the panel prints "10" at the left and "10" at the right, in black ink.
-TEST_F(QuadrelRulesTest, ThePanelShowsTheScoreTenPerRow)
+// Level 10 and one row: the panel prints "10" at the left and "10" at the right, in black ink. G
+// outlines every cell in black: a cell's left edge at x 440 in row 5.
+TEST_F(QuadrelRulesTest, TheFrameShowsTheScoreTenPerRowAndGTheCellOutlines)
 {
     form.Level = 10;
     form.RowsCleared = 1;
     form.DrawFrame();
+    const platform::Color black = platform::Rgb(0, 0, 0);
     const auto ink = [&](int left) {
         int count = 0;
         for (int y = 480; y < 600; ++y) {
             for (int x = left; x < left + 400; ++x) {
-                count += platform::GetPixel(form.hDC(), x, y) == platform::Rgb(0, 0, 0) ? 1 : 0;
+                count += platform::GetPixel(form.hDC(), x, y) == black ? 1 : 0;
             }
         }
         return count;
     };
     EXPECT_GT(ink(0), 0);
     EXPECT_EQ(ink(400), ink(0));
+    EXPECT_NE(platform::GetPixel(form.hDC(), 440, 220), black);
+    KeyPress(platform::vbKeyG);
+    form.DrawFrame();
+    EXPECT_EQ(platform::GetPixel(form.hDC(), 440, 220), black);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "common/Common.h"
@@ -327,6 +328,109 @@ TEST_F(TambloFormTest, TheOptionsDialogRestartsTheGameAfterOkAndPlayGoesOnAfterC
     EXPECT_EQ(Common::gScore, 0);
     EXPECT_EQ(form.GameMode, Mode::Playing);
     EXPECT_GT(form.PlayerImages[0].totalFrames, 0) << "pictures loaded again";
+}
+
+TEST_F(TambloFormTest, EveryInputStartsPlayAndNoTimePassesAcrossAPauseOrACancelledDialog)
+{
+    Setting("Tamblo", "MaxNumGhosts", "1");
+    platform::headless::SetJoysticks(
+        {{{"pad", 0, 65535, 0, 65535, 0, 0, 4, 2}, {32768, 32768, 0, 0}, false, false}});
+    Start();
+    const auto stick = [](std::uint32_t x, std::uint32_t y, std::uint32_t buttons) {
+        platform::headless::Joystick(0).reading = {x, y, 0, buttons};
+    };
+    const auto wait = [] { platform::virtualclock::Advance(5000); };
+    const auto pause = [&] {
+        Key(platform::vbKeyF3);
+        wait();
+    };
+    // The figure plays, at rest on the last dot (cell 1), with the ghost on it.
+    const auto lastDot = [this] {
+        form.GameMode = Mode::Playing;
+        for (SpriteClass& cell : tc::Tiles) {
+            cell.id = cell.id == tamblo::DotTile ? tamblo::FloorTile : cell.id;
+        }
+        tc::Tiles[1].id = tamblo::DotTile;
+        form.Player.X = form.Ghosts[0].X = CellX(1);
+        form.Ghosts[0].Y = form.Player.Y;
+    };
+    // The caught figure falling from rest at (x, y), to the right when `right`.
+    const auto fall = [this](bool right, double x, double y) {
+        form.GameMode = Mode::LifeLost;
+        form.Player.active = false;
+        form.Player.id = right ? 1 : 0;
+        form.Player.X = x;
+        form.Player.Y = y;
+    };
+    // Twenty catches fall both ways.
+    const auto ways = [this] {
+        std::set<bool> right;
+        for (int i = 0; i < 20; ++i) {
+            form.InitLevel(false, false);
+            form.GameMode = Mode::LifeLost;
+            RunPass();
+            right.insert(form.Player.id != 0);
+        }
+        EXPECT_EQ(right.size(), 2U);
+    };
+    struct Case {
+        const char* name;
+        bool moving; // the figure and the ghost have set off, at 300 px/s
+        std::function<void()> input;
+        int passes; // after the input
+        Mode mode;
+        std::int16_t level;
+    };
+    const Case cases[] = {
+        {"stick left", false, [&] { stick(0, 32768, 0); }, 1, Mode::Playing, 1},
+        {"stick right", false, [&] { stick(65535, 32768, 0); }, 1, Mode::Playing, 1},
+        {"stick up", false, [&] { stick(32768, 0, 0); }, 1, Mode::Playing, 1},
+        {"stick down", false, [&] { stick(32768, 65535, 0); }, 1, Mode::Playing, 1},
+        {"stick button", false, [&] { stick(32768, 32768, 1); }, 1, Mode::Playing, 1},
+        {"right click", false, [&] { ClickAt(platform::vbRightButton, 400, 300); }, 0,
+         Mode::Playing, 1},
+        {"F3 pauses", true, pause, 1, Mode::Paused, 1},
+        {"F3 resumes", true,
+         [&] {
+             pause();
+             Key(platform::vbKeyF3);
+         },
+         1, Mode::Playing, 1},
+        {"cancelled options", true,
+         [&] {
+             AnswerOptions(false, wait);
+             Key(platform::vbKeyF1);
+         },
+         1, Mode::Playing, 1},
+        {"the last dot clears, uncaught", false, lastDot, 1, Mode::LevelCleared, 1},
+        {"then the next level waits", false, lastDot, 2, Mode::Waiting, 2},
+        {"a catch falls right or down", false, ways, 0, Mode::LifeLost, 1},
+        {"falling at y 485", false, [&] { fall(false, CellX(0), 485); }, 1, Mode::LifeLost, 1},
+        {"below it a life goes", false, [&] { fall(false, CellX(0), 485.5); }, 1, Mode::Waiting, 1},
+        {"falling at x 805", false, [&] { fall(true, 805, 0); }, 1, Mode::LifeLost, 1},
+        {"right of it a life goes", false, [&] { fall(true, 805.5, 0); }, 1, Mode::Waiting, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form.InitLevel(true, true);
+        if (c.moving) {
+            form.GameMode = Mode::Playing;
+            platform::headless::SetKeyState(platform::vbKeyRight, true);
+            RunPass(4);
+            platform::headless::SetKeyState(platform::vbKeyRight, false);
+        }
+        const double x = form.Player.X, ghostX = form.Ghosts[0].X;
+        c.input();
+        RunPass(c.passes);
+        EXPECT_EQ(form.GameMode, c.mode);
+        EXPECT_EQ(form.Level, c.level);
+        if (c.moving) {
+            // At most two passes of 16 ms go by, never the 5000 ms of the pause or the dialog.
+            EXPECT_LE(std::abs(form.Player.X - x), 2 * 300 * 0.016);
+            EXPECT_LE(std::abs(form.Ghosts[0].X - ghostX), 2 * 300 * 0.016);
+        }
+        stick(32768, 32768, 0);
+    }
 }
 
 TEST_F(TambloFormTest, GShowsTheCellOutlines)

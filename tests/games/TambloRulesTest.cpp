@@ -441,6 +441,111 @@ TEST_F(TambloRulesTest, HeldArrowsOverrideEachOtherInOrderAndTheJoystickOverride
     }
 }
 
+TEST_F(TambloRulesTest, EveryInputMovesTheFigureCellByCellAndEveryWallStopsFigureAndGhosts)
+{
+    // The figure at 300 px/s, the ghost at 150 px/s, in passes of 20 ms: the first pass at rest
+    // sets off, each one after moves 6 (or 3) pixels.
+    Setting("Tamblo", "GhostSpeed", "150");
+    Setting("Tamblo", "MaxNumGhosts", "1");
+    platform::headless::SetJoysticks(
+        {{{"pad", 0, 65535, 0, 65535, 0, 0, 4, 2}, {32768, 32768, 0, 0}, false, false}});
+    static const std::vector<std::string> open = {
+        "", "", "", "______P___###", "__________#G#", "__________###", "", "."};
+    static const std::vector<std::string> corridor = {
+        "###", "#P#", "###", "#############", "______G", "#############", "", "."};
+    static const std::vector<std::string> deadEnd = {"###", "#P#",           "###", "#############",
+                                                     "G",   "#############", "",    "."};
+    static const std::vector<std::string> shutIn = {
+        "###_____###", "#P#_____#G#", "###_____###", "", "", "", "", "."};
+    constexpr double Onward = 1e9; // any distance in that direction
+    struct Case {
+        std::string name;
+        std::vector<std::string> rows = open;
+        int wall = -1; // every wall cell this id; -1: the drawn pieces
+        std::int16_t key = 0;
+        std::int16_t button = 0;
+        std::uint32_t stickX = 32768, stickY = 32768;
+        bool oneButton = false;
+        std::int32_t ms = 320;
+        double dx = 0, dy = 0;                  // the figure's way from its start
+        std::int16_t facing = tamblo::DirRight; // -1: not looked at
+        double gx = 0, gy = 0;                  // the ghost's
+    };
+    std::vector<Case> cases = {
+        {.name = "right arrow", .key = platform::vbKeyRight, .dx = 90},
+        {.name = "left arrow", .key = platform::vbKeyLeft, .dx = -90, .facing = 2},
+        {.name = "up arrow", .key = platform::vbKeyUp, .dy = -90, .facing = 3},
+        {.name = "down arrow", .key = platform::vbKeyDown, .dy = 90, .facing = 1},
+        {.name = "Enter goes ahead", .key = platform::vbKeyReturn, .dx = 90},
+        {.name = "left button goes ahead", .button = platform::vbLeftButton, .dx = 90},
+        {.name = "Space turns at once", .key = platform::vbKeySpace, .ms = 1020, .facing = 1},
+        {.name = "and after 1000 ms", .key = platform::vbKeySpace, .ms = 1040, .facing = 2},
+        {.name = "right button turns", .button = platform::vbRightButton, .ms = 1040, .facing = 2},
+        {.name = "one-button mode turns", .oneButton = true, .ms = 1040, .facing = 2},
+        {.name = "stick left", .stickX = 0, .dx = -90, .facing = 2},
+        {.name = "stick right", .stickX = 65535, .dx = 90},
+        {.name = "stick up", .stickY = 0, .dy = -90, .facing = 3},
+        {.name = "stick down", .stickY = 65535, .dy = 90, .facing = 1},
+        // A new ghost may not go right; then never back the way it came.
+        {.name = "ghost runs on", .rows = corridor, .ms = 820, .gx = -120},
+        {.name = "ghost turns back at a dead end", .rows = deadEnd, .ms = 2000, .gx = Onward},
+    };
+    // Enter in one-button mode tries every way within two seconds; the ghost draws every way.
+    for (int id = 0; id < tamblo::WallPieceCount; ++id) {
+        cases.push_back({.name = "wall " + std::to_string(id),
+                         .rows = shutIn,
+                         .wall = id,
+                         .key = platform::vbKeyReturn,
+                         .oneButton = true,
+                         .ms = 2100,
+                         .facing = -1});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteLevel(1, c.rows, c.wall);
+        form.Unload();
+        Start();
+        form.GameMode = Mode::Playing;
+        Common::gOneButton = c.oneButton;
+        platform::headless::Joystick(0).reading.wXpos = c.stickX;
+        platform::headless::Joystick(0).reading.wYpos = c.stickY;
+        const platform::Point field = OnScreen(400, 450);
+        if (c.key != 0) {
+            KeyDown(c.key);
+        }
+        if (c.button != 0) {
+            platform::headless::After(0).MouseDown(c.button, field.x, field.y);
+            platform::DoEvents();
+        }
+        const double x = form.Player.X, y = form.Player.Y;
+        const double ghostX = form.Ghosts[0].X, ghostY = form.Ghosts[0].Y;
+        for (std::int32_t t = 0; t < c.ms; t += 20) {
+            Pass(20);
+        }
+        EXPECT_NEAR(form.Player.X - x, c.dx, 1e-9);
+        EXPECT_NEAR(form.Player.Y - y, c.dy, 1e-9);
+        if (c.facing >= 0) {
+            EXPECT_EQ(form.Facing, c.facing);
+        }
+        if (c.gx == Onward) {
+            EXPECT_GT(form.Ghosts[0].X, ghostX);
+        } else {
+            EXPECT_NEAR(form.Ghosts[0].X - ghostX, c.gx, 1e-9);
+        }
+        EXPECT_NEAR(form.Ghosts[0].Y - ghostY, c.gy, 1e-9);
+        EXPECT_EQ(form.GameMode, Mode::Playing);
+        if (c.key != 0) {
+            KeyUp(c.key);
+        }
+        if (c.button != 0) {
+            platform::headless::After(0).MouseUp(c.button, field.x, field.y);
+            platform::DoEvents();
+        }
+        form.FreeGraphics();
+        form.CloseSounds();
+    }
+}
+
 TEST_F(TambloRulesTest, InOneButtonModeTheFigureTurnsEverySecondAndGoesOnWhereItCan)
 {
     // Right along the top row to the wall, then it turns down into the open column.

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "games/tamblo/TambloForm.h"
+#include "games/tamblo/TambloTiles.h"
 #include "platform/Gdi.h"
+#include "platform/Joystick.h"
 #include "tests/support/GameWindowFixture.h"
 #include "toolkit/GameUtil.h"
 #include "tools/TambloMazeDrawing.h"
@@ -78,9 +80,16 @@ protected:
         }
     }
 
+    // A joystick a test plugged in goes with it.
+    void TearDown() override
+    {
+        GameWindowFixture::TearDown();
+        platform::headless::SetJoysticks({});
+    }
+
     // Writes level `level` of mode "easy" from a drawing (the maze tool's marks); rows and columns
-    // not given are floor.
-    void WriteLevel(int level, std::vector<std::string> rows)
+    // not given are floor. With a wall id, every wall cell takes that id instead of its piece.
+    void WriteLevel(int level, std::vector<std::string> rows, int wallId = -1)
     {
         rows.resize(8);
         std::string text;
@@ -93,7 +102,8 @@ protected:
         ASSERT_TRUE(maze) << error;
         std::string map;
         for (std::size_t i = 0; i < maze->tiles.size(); ++i) {
-            map += std::to_string(maze->tiles[i]) + ((i + 1) % 13 == 0 ? "\r\n" : ",");
+            const int id = wallId >= 0 && tamblo::IsWall(maze->tiles[i]) ? wallId : maze->tiles[i];
+            map += std::to_string(id) + ((i + 1) % 13 == 0 ? "\r\n" : ",");
         }
         WriteMap("Tamblo", level, map);
     }

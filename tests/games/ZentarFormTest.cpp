@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/Common.h"
@@ -12,6 +13,7 @@
 #include "platform/Gdi.h"
 #include "platform/Headless.h"
 #include "platform/Input.h"
+#include "platform/Joystick.h"
 #include "platform/Media.h"
 #include "platform/Numbers.h"
 #include "shell/MenuForm.h"
@@ -108,6 +110,95 @@ TEST_F(ZentarFormTest, KeysChangeTheStateAsTheirRowsSay)
         KeyUp(c.key);
         EXPECT_EQ(form.GameMode, c.to);
         EXPECT_FALSE(form.QuitGame);
+    }
+}
+
+TEST_F(ZentarFormTest, EveryInputStartsPlayAndNoTimePassesAcrossAWaitAPauseOrACancelledDialog)
+{
+    platform::headless::SetJoysticks(
+        {{{"pad", 0, 65535, 0, 65535, 0, 0, 4, 2}, {32768, 32768, 0, 0}, false, false}});
+    ShowWindow();
+    const auto stick = [](std::uint32_t x, std::uint32_t y, std::uint32_t buttons) {
+        platform::headless::Joystick(0).reading = {x, y, 0, buttons};
+    };
+    const auto wait = [] { platform::virtualclock::Advance(5000); };
+    // F1, and the options dialog closed by its OK or cancel picture once 5000 ms passed in it.
+    const auto options = [&](bool ok) {
+        platform::headless::OnIdle([&, ok, answered = false]() mutable {
+            if (std::exchange(answered, true)) {
+                ADD_FAILURE() << "the options dialog is still open";
+                form.Options.Unload();
+                return;
+            }
+            wait();
+            const SpriteClass& sprite = ok ? form.Options.OkSprite : form.Options.CancelSprite;
+            platform::Point at{platform::CLng(sprite.X) + 5, platform::CLng(sprite.Y) + 5};
+            platform::ClientToScreen(form.Options, &at);
+            platform::headless::After(0).Click(platform::vbLeftButton, at.x, at.y);
+        });
+        KeyPress(platform::vbKeyF1);
+        platform::headless::OnIdle(nullptr);
+    };
+    struct Case {
+        const char* name;
+        bool playing; // the ship flies right and the aliens march, from level 2 with 70 points
+        std::function<void()> input;
+        Mode mode;
+        std::int16_t level;
+        std::int32_t score;
+    };
+    const Case cases[] = {
+        {"stick left", false, [&] { stick(0, 32768, 0); }, Mode::Playing, 2, 70},
+        {"stick right", false, [&] { stick(65535, 32768, 0); }, Mode::Playing, 2, 70},
+        {"stick up", false, [&] { stick(32768, 0, 0); }, Mode::Playing, 2, 70},
+        {"stick down", false, [&] { stick(32768, 65535, 0); }, Mode::Playing, 2, 70},
+        // Waiting with the sprite clocks of a game under way, as after a lost life.
+        {"stick button after a wait", true,
+         [&] {
+             form.GameMode = Mode::Waiting;
+             wait();
+             stick(32768, 32768, 1);
+         },
+         Mode::Playing, 2, 70},
+        {"F3 pauses", true,
+         [&] {
+             KeyPress(platform::vbKeyF3);
+             wait();
+         },
+         Mode::Paused, 2, 70},
+        {"F3 resumes", true,
+         [&] {
+             KeyPress(platform::vbKeyF3);
+             wait();
+             KeyPress(platform::vbKeyF3);
+         },
+         Mode::Playing, 2, 70},
+        {"cancelled options", true, [&] { options(false); }, Mode::Playing, 2, 70},
+        {"confirmed options: a new game", true, [&] { options(true); }, Mode::Playing, 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form.Level = 2;
+        form.InitLevel(false, true);
+        Common::gScore = 70;
+        if (c.playing) {
+            form.StartGame();
+            form.RightHeld = true;
+            RunPass(3);
+        }
+        const double shipX = form.Ship.X, alienX = zc::MapAliens[0].X;
+        c.input();
+        RunPass(2);
+        EXPECT_EQ(form.GameMode, c.mode);
+        EXPECT_EQ(form.Level, c.level);
+        EXPECT_EQ(Common::gScore, c.score);
+        if (c.level == 2) {
+            // Three passes of 16 ms at most: the ship at 100 px/s, the aliens at 50 px/s.
+            EXPECT_LE(std::abs(form.Ship.X - shipX), 3 * 100 * 0.016 + 1e-9);
+            EXPECT_LE(std::abs(zc::MapAliens[0].X - alienX), 3 * 50 * 0.016 + 1e-9);
+        }
+        stick(32768, 32768, 0);
+        form.RightHeld = false;
     }
 }
 

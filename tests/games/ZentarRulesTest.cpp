@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "games/zentar/ZentarCommon.h"
 #include "games/zentar/ZentarForm.h"
 #include "platform/Headless.h"
+#include "platform/Joystick.h"
 #include "platform/Media.h"
 #include "shell/HighScoreForm.h"
 #include "tests/games/ZentarWindowFixture.h"
@@ -179,8 +181,11 @@ TEST_F(ZentarRulesTest, ClearingTheLastAlienFliesTheShipOutToTheNextLevel)
     // At 50 px/s the ship's left passes 850 after 9.6 s; the flowers rise meanwhile.
     Pass(100);
     EXPECT_EQ(form.Ship.X, ShipX + 5);
-    EXPECT_TRUE(std::all_of(form.Flowers.begin(), form.Flowers.end(),
-                            [](const SpriteClass& f) { return f.visible; }));
+    // Each flower rises at 100 to 300 px/s and drifts at most 50 px/s either way.
+    for (const SpriteClass& flower : form.Flowers) {
+        EXPECT_TRUE(flower.visible);
+        EXPECT_TRUE(flower.yMov <= -100 && flower.yMov >= -300 && std::abs(flower.xMov) <= 50);
+    }
     for (int pass = 0; pass < 94; ++pass) {
         Pass(100);
     }
@@ -220,6 +225,8 @@ TEST_F(ZentarRulesTest, AnAlienPassingTheBottomOrTouchingTheShipCostsALife)
         Pass(16);
         EXPECT_EQ(form.Lives, 2);
         EXPECT_EQ(form.GameMode, Mode::Waiting);
+        EXPECT_EQ(form.ShipExplosion.X, ShipX) << "the explosion 20 pixels above the ship";
+        EXPECT_EQ(form.ShipExplosion.Y, ShipY - 20);
         // The survivor is back at its start, marching right; the destroyed alien stays so.
         EXPECT_EQ(alien.X, c.x);
         EXPECT_EQ(alien.Y, c.y);
@@ -264,6 +271,48 @@ TEST_F(ZentarRulesTest, TheShipStopsInsideEitherSideAndAutomaticMotionTurnsBack)
         EXPECT_EQ(form.Ship.xMov == 0, c.stopped);
         EXPECT_EQ(form.LeftHeld || form.RightHeld, !c.stopped && (c.left || c.right));
         EXPECT_EQ(form.AutoLeft, !c.stopped);
+    }
+}
+
+TEST_F(ZentarRulesTest, EachInputSteersTheShipAtItsSpeedAndLaterInputsOverrideEarlierOnes)
+{
+    platform::headless::SetJoysticks(
+        {{{"pad", 0, 65535, 0, 65535, 0, 0, 4, 2}, {32768, 32768, 0, 0}, false, false}});
+    form.Stick.Init(form);
+    // In order: arrows, automatic motion, the stick; 100 ms at 100 px/s from x 370.
+    struct Case {
+        const char* name;
+        bool left, right, autoMove, autoLeft;
+        std::uint32_t stickX, stickY, buttons;
+        double x;
+        bool fired;
+    };
+    const Case cases[] = {
+        {"left arrow", true, false, false, false, 32768, 32768, 0, 360, false},
+        {"right arrow", false, true, false, false, 32768, 32768, 0, 380, false},
+        {"left and right", true, true, false, false, 32768, 32768, 0, 380, false},
+        {"automatic right", false, false, true, false, 32768, 32768, 0, 380, false},
+        {"automatic left", false, false, true, true, 32768, 32768, 0, 360, false},
+        {"automatic over an arrow", true, false, true, false, 32768, 32768, 0, 380, false},
+        {"stick left", false, false, false, false, 0, 32768, 0, 360, false},
+        {"stick right", false, false, false, false, 65535, 32768, 0, 380, false},
+        {"stick over automatic", false, false, true, false, 0, 32768, 0, 360, false},
+        {"stick up and down", false, false, false, false, 32768, 0, 0, 370, false},
+        {"stick button fires", false, false, false, false, 32768, 65535, 1, 370, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PlaceAliens({{0, 0, 0}});
+        form.LeftHeld = c.left;
+        form.RightHeld = c.right;
+        form.AutoMove = c.autoMove;
+        form.AutoLeft = c.autoLeft;
+        platform::headless::Joystick(0).reading = {c.stickX, c.stickY, 0, c.buttons};
+        platform::virtualclock::Advance(300); // the shot gap
+        Start();
+        Pass(100);
+        EXPECT_DOUBLE_EQ(form.Ship.X, c.x);
+        EXPECT_EQ(form.Shots[0].visible, c.fired);
     }
 }
 

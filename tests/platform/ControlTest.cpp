@@ -136,6 +136,50 @@ TEST_F(ControlTest, ShowingFocusesTheFirstInTabOrderAndTabCyclesThroughFocusable
     dialog.Unload();
 }
 
+TEST_F(ControlTest, AFocusedControlHiddenOrDisabledPassesTheFocusOnAsTabWould)
+{
+    const struct {
+        std::size_t focused; // of A, B and C in tab order
+        bool disable;        // else it is hidden
+        bool alone;          // the other two hidden before
+        const char* next;    // nullptr: none has the focus
+    } rows[] = {
+        {1, false, false, "C"},
+        {2, true, false, "A"}, // round to the first
+        {0, false, true, nullptr},
+    };
+    for (const auto& row : rows) {
+        Dialog dialog;
+        Probe a(dialog, "A", true);
+        Probe b(dialog, "B", true);
+        Probe c(dialog, "C", true);
+        Probe* const probes[] = {&a, &b, &c};
+        dialog.Show();
+        probes[row.focused]->SetFocus();
+        for (Probe* other : probes) {
+            if (row.alone && other != probes[row.focused]) {
+                other->SetVisible(false);
+            }
+        }
+        log.clear();
+        if (row.disable) {
+            probes[row.focused]->SetEnabled(false);
+        } else {
+            probes[row.focused]->SetVisible(false);
+        }
+        const std::string lost = std::string(1, static_cast<char>('A' + row.focused));
+        if (row.next == nullptr) {
+            EXPECT_EQ(dialog.ActiveControl(), nullptr);
+            EXPECT_EQ(log, (std::vector<std::string>{lost + ".LostFocus"}));
+        } else {
+            ASSERT_NE(dialog.ActiveControl(), nullptr) << lost;
+            EXPECT_EQ(log, (std::vector<std::string>{lost + ".LostFocus",
+                                                     std::string(row.next) + ".GotFocus"}));
+        }
+        dialog.Unload();
+    }
+}
+
 TEST_F(ControlTest, KeysGoToTheFocusedControlAndKeyPreviewShowsThemToTheFormFirst)
 {
     Dialog dialog;

@@ -119,17 +119,47 @@ TEST_F(FileDialogTest, TheSaveChooserTakesATypedNameWithTheDefaultExtension)
     EXPECT_EQ(fs::current_path(), root_);
 }
 
+TEST_F(FileDialogTest, EveryChooserStartsInTheNameBoxWithTheListOneTabAway)
+{
+    const struct {
+        bool save;
+        bool tab;          // Tab, End and Enter: the list's last file; else the name typed at once
+        const char* typed; // "s" in the list would pick [sub] instead
+        fs::path chosen;
+    } cases[] = {
+        {false, false, "sub/3", easy_ / "sub" / "3.map"},
+        {true, false, "sub/4", easy_ / "sub" / "4.map"},
+        {false, true, "", easy_ / "2.MAP"},
+        {true, true, "", easy_ / "2.MAP"},
+    };
+    // A chooser still open once its keys are used up is cancelled.
+    headless::OnIdle([] { headless::After(0).KeyPress(vbKeyEscape); });
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        OpenFileName ofn = MapRecord();
+        if (c.tab) {
+            headless::After(10).KeyPress(vbKeyTab).KeyPress(vbKeyEnd).KeyPress(vbKeyReturn);
+        } else {
+            headless::After(10).Type(c.typed).KeyPress(vbKeyReturn);
+        }
+        EXPECT_TRUE(c.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn));
+        EXPECT_EQ(ofn.lpstrFile, c.chosen.string()) << (c.save ? "save" : "open");
+    }
+    headless::OnIdle(nullptr);
+}
+
 TEST_F(FileDialogTest, TheOpenChooserListsFoldersFirstThenTheMatchingFilesByName)
 {
     // The list holds [..], [sub], 1.map, 2.MAP; notes.txt does not match the filter.
     OpenFileName ofn = MapRecord();
-    headless::After(10).KeyPress(vbKeyEnd).KeyPress(vbKeyReturn);
+    headless::After(10).KeyPress(vbKeyTab).KeyPress(vbKeyEnd).KeyPress(vbKeyReturn);
     ASSERT_TRUE(GetOpenFileNameA(&ofn));
     EXPECT_EQ(ofn.lpstrFile, (easy_ / "2.MAP").string());
 
     // Down to [sub], into it, then its last file; Backspace goes up a folder first and back.
     ofn = MapRecord();
-    headless::After(10).KeyPress(vbKeyHome).KeyPress(vbKeyDown).KeyPress(vbKeyReturn);
+    headless::After(10).KeyPress(vbKeyTab).KeyPress(vbKeyHome).KeyPress(vbKeyDown);
+    headless::After(10).KeyPress(vbKeyReturn);
     headless::After(20).KeyPress(vbKeyBack).Type("s").KeyPress(vbKeyReturn);
     headless::After(30).KeyPress(vbKeyEnd).KeyPress(vbKeyReturn);
     ASSERT_TRUE(GetOpenFileNameA(&ofn));
@@ -140,8 +170,8 @@ TEST_F(FileDialogTest, TheOpenChooserListsFoldersFirstThenTheMatchingFilesByName
 TEST_F(FileDialogTest, OpenRefusesANameThatDoesNotExistAndEscCancels)
 {
     OpenFileName ofn = MapRecord();
-    // From the list to the name box; "9" is not there: a message, Enter closes it.
-    headless::After(10).KeyPress(vbKeyTab).Type("9").KeyPress(vbKeyReturn);
+    // "9" is not there: a message, Enter closes it.
+    headless::After(10).Type("9").KeyPress(vbKeyReturn);
     headless::After(20).KeyPress(vbKeyReturn);
     headless::After(30).KeyPress(vbKeyEscape);
     EXPECT_FALSE(GetOpenFileNameA(&ofn));

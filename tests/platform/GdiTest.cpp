@@ -30,9 +30,11 @@ Hdc MakeDc(std::int32_t w, std::int32_t h, std::vector<std::uint32_t> pixels = {
     return dc;
 }
 
+// The pixels of the context's bitmap; none when it holds none.
 std::vector<std::uint32_t> Pixels(Hdc dc)
 {
-    return SelectedBitmap(dc)->pixels;
+    const Bitmap* bitmap = SelectedBitmap(dc);
+    return bitmap != nullptr ? bitmap->pixels : std::vector<std::uint32_t>{};
 }
 
 // The pixel a copy of the w x h block at (sx, sy) of a src x src grid leaves at (px, py) of a

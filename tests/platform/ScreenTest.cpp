@@ -1,6 +1,10 @@
 // The screen picture: full-size forms fill it, smaller forms are framed and centred, controls are
 // composed over the back buffer without changing it, and the drawn close box closes its form.
+// Presents hand over only the bands of rows that changed, in the window's pixel order.
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 #include "platform/Control.h"
 #include "platform/Events.h"
@@ -155,7 +159,90 @@ TEST_F(ScreenTest, TheActiveWindowsPictureIsItsClientAreaAsShownWithControls)
     EXPECT_EQ(static_cast<Color>(picture->Row(0)[0]), Red);
     EXPECT_EQ(static_cast<Color>(picture->Row(49)[99]), Blue);
     dialog.Unload();
-    EXPECT_EQ(CaptureActiveWindow()->width, 800);
+    const auto whole = CaptureActiveWindow();
+    ASSERT_TRUE(whole.has_value());
+    EXPECT_EQ(whole->width, 800);
+    game.Unload();
+}
+
+// Rows fewer than 8 apart go as one band, so a present never sends a long list of thin ones.
+TEST_F(ScreenTest, APresentHandsOverTheBandsOfRowsThatChangedInTheWindowsPixelOrder)
+{
+    const struct {
+        const char* name;
+        std::vector<std::int32_t> rows; // rows given a new colour at x 400
+        std::vector<std::pair<std::int32_t, std::int32_t>> bands; // top, bottom (exclusive)
+    } cases[] = {
+        {"nothing changed", {}, {}},
+        {"one row", {10}, {{10, 11}}},
+        {"rows far apart", {10, 300}, {{10, 11}, {300, 301}}},
+        {"seven rows between: one band", {10, 18}, {{10, 19}}},
+        {"eight rows between: two bands", {10, 19}, {{10, 11}, {19, 20}}},
+        {"first and last row", {0, 599}, {{0, 1}, {599, 600}}},
+    };
+    Form game;
+    game.SetBackColor(White);
+    game.Show();
+    game.Refresh();
+    ASSERT_EQ(headless::PresentedBands().size(), 1U);
+    EXPECT_EQ(headless::PresentedBands()[0].top, 0);
+    EXPECT_EQ(headless::PresentedBands()[0].bottom, 600);
+    int shade = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ++shade;
+        const Color color = Rgb(shade, 2 * shade, 100 + shade);
+        for (const std::int32_t row : c.rows) {
+            SetPixel(game.hDC(), 400, row, color);
+        }
+        game.Refresh();
+        std::vector<std::pair<std::int32_t, std::int32_t>> bands;
+        for (const Rect& band : headless::PresentedBands()) {
+            EXPECT_EQ(band.left, 0);
+            EXPECT_EQ(band.right, 800);
+            bands.emplace_back(band.top, band.bottom);
+        }
+        EXPECT_EQ(bands, c.bands);
+        for (const std::int32_t row : c.rows) {
+            EXPECT_EQ(headless::PresentedPixel(400, row), color);
+        }
+    }
+    game.Unload();
+}
+
+// With a framed form and controls over a full-size form, or a full-size form alone, the picture
+// presented is the screen picture, pixel for pixel.
+TEST_F(ScreenTest, ThePresentedPictureIsTheScreenPictureWhateverShowsOnIt)
+{
+    Form game;
+    game.SetBackColor(Rgb(10, 20, 30));
+    game.Show();
+    SetPixel(game.hDC(), 5, 7, Rgb(200, 100, 50));
+    Form dialog;
+    dialog.SetClientSize(200, 100);
+    dialog.SetBackColor(Blue);
+    dialog.SetCaption("Vandrel");
+    Swatch swatch(dialog);
+    swatch.Move(10, 10, 20, 20);
+    for (const bool withDialog : {true, false}) {
+        SCOPED_TRACE(withDialog ? "framed form with a control" : "full-size form alone");
+        if (withDialog) {
+            dialog.Show(ShowMode::Modeless, &game);
+        } else {
+            dialog.Hide();
+        }
+        game.Refresh();
+        const Bitmap& screen = headless::Screen();
+        std::int32_t differing = 0;
+        for (std::int32_t y = 0; y < screen.height; ++y) {
+            for (std::int32_t x = 0; x < screen.width; ++x) {
+                differing += headless::PresentedPixel(x, y) != static_cast<Color>(screen.Row(y)[x]);
+            }
+        }
+        EXPECT_EQ(differing, 0);
+        EXPECT_EQ(headless::PresentedPixel(5, 7), Rgb(200, 100, 50));
+    }
+    dialog.Unload();
     game.Unload();
 }
 

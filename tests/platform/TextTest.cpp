@@ -172,7 +172,9 @@ TEST(TextTest, TextIsClippedAtTheBitmapEdges)
     SetTextColor(mono, Rgb(255, 255, 255));
     EXPECT_TRUE(TextOut(mono, 0, 0, "MW"));
     int white = 0;
-    for (const auto pixel : SelectedBitmap(mono)->pixels) {
+    const Bitmap* drawn = SelectedBitmap(mono);
+    ASSERT_NE(drawn, nullptr);
+    for (const auto pixel : drawn->pixels) {
         EXPECT_LE(pixel, 1u);
         white += static_cast<int>(pixel);
     }

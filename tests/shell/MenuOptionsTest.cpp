@@ -114,6 +114,7 @@ TEST_F(MenuOptionsTest, TheControlsShowTheMenuKeysAndUnreadableValuesShowTheirDe
         }
         dialog.Show();
         EXPECT_EQ(Shown(), c.shown) << (c.oneButton ? c.oneButton : "empty");
+        ASSERT_FALSE(platform::headless::Warps().empty());
         EXPECT_EQ(platform::headless::Warps().back(), (Point{400, 350}));
         dialog.Unload();
     }

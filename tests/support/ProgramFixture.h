@@ -43,6 +43,9 @@ inline bool MediaSent(std::string_view command)
 
 class ProgramFixture : public ::testing::Test {
 protected:
+    // The stops of the launcher's scan: its icons and its buttons, with room to spare.
+    static constexpr int ScanLength = 12;
+
     void SetUp() override
     {
         platform::headless::Install();
@@ -57,25 +60,34 @@ protected:
     }
 
     // Runs the program from the given window; each step runs once a window waits for input, and
-    // may add steps before the rest.
-    void RunProgram(platform::Form& start, std::vector<std::function<void()>> steps)
+    // may add steps before the rest. Bounded as RunProgramSteps is.
+    void RunProgram(platform::Form& start, std::vector<std::function<void()>> steps,
+                    std::int64_t limitMs = ProgramTimeLimitMs)
     {
         pending.assign(steps.begin(), steps.end());
-        RunProgramSteps(start, pending);
+        RunProgramSteps(start, pending, limitMs);
     }
 
     // Space scans on until the launcher's icon of the given index is selected (the scan goes on
-    // where an earlier showing left it), then the rest of the steps run.
-    void ScanTo(std::size_t index)
+    // where an earlier showing left it), then the rest of the steps run. Two rounds of the scan
+    // at most: then the steps are dropped and the program ended.
+    void ScanTo(std::size_t index, int pressesLeft = 2 * ScanLength)
     {
         if (!TheMenuForm().Icon(index).active) {
+            if (pressesLeft == 0) {
+                ADD_FAILURE() << "the launcher's scan never selected icon " << index;
+                pending.clear();
+                return;
+            }
             platform::headless::After(0).KeyPress(platform::vbKeySpace);
-            pending.push_front([this, index] { ScanTo(index); });
+            pending.push_front([this, index, pressesLeft] { ScanTo(index, pressesLeft - 1); });
             return;
         }
-        const auto step = pending.front();
-        pending.pop_front();
-        step();
+        if (!pending.empty()) {
+            const auto step = pending.front();
+            pending.pop_front();
+            step();
+        }
     }
 
     static void Click(const platform::Form& form, std::int32_t x, std::int32_t y)

@@ -46,6 +46,7 @@ TEST(LupidoLaneDrawingTest, LanesRunsAndDecorationsBecomeTheMapFromTheLeft)
     // Seven grass rows, each with a flower in its middle and a bush on its bottom.
     ASSERT_EQ(lc::MapFlowers.size(), 7U);
     EXPECT_EQ(lc::MapFlowers[0].Y, 18);
+    ASSERT_GE(lc::MapBushes.size(), 7U);
     EXPECT_EQ(lc::MapBushes[6].X, 20);
     EXPECT_EQ(lc::MapBushes[6].Y, 440);
     EXPECT_FALSE(lc::MapRoads[0].visible);

@@ -18,6 +18,10 @@ namespace {
 using backend::Event;
 using backend::EventKind;
 
+// Polls in a row with nothing to deliver after which a loop counts as running away: at a present
+// a frame, several minutes of a game left alone.
+constexpr std::int64_t RunawayPolls = 10'000;
+
 constexpr DevMode Mode(std::uint32_t width, std::uint32_t height, std::uint32_t bits)
 {
     return DevMode{bits, width, height, 60,
@@ -47,6 +51,11 @@ public:
     void Poll(backend::EventQueue& queue) override
     {
         const std::int64_t now = NowMs();
+        if (limit_ && now >= limitAt_) {
+            const std::function<void()> hook = limit_;
+            hook();
+        }
+        const std::size_t before = queue.Size();
         while (true) {
             const std::int64_t repeatAt = NextRepeat();
             const bool scriptedDue = !script_.empty() && script_.front().atMs <= now;
@@ -67,10 +76,21 @@ public:
                 break;
             }
         }
+        // A loop that polls on and on with nothing left to deliver, and never waits, is one that
+        // nothing will end (a game whose way out is broken): the test program ends with a message.
+        if (queue.Size() != before || !script_.empty() || !held_.empty()) {
+            quietPolls_ = 0;
+        } else if (++quietPolls_ > RunawayPolls) {
+            std::fputs("vandrel: headless test: a loop polls for input on and on with nothing left "
+                       "scripted and never waits; what should have ended it never happened\n",
+                       stderr);
+            std::abort();
+        }
     }
 
     void Wait(std::int64_t untilMs) override
     {
+        quietPolls_ = 0;
         std::int64_t next = script_.empty() ? -1 : script_.front().atMs;
         const std::int64_t repeatAt = NextRepeat();
         if (repeatAt >= 0 && (next < 0 || repeatAt < next)) {
@@ -93,9 +113,11 @@ public:
         std::abort();
     }
 
-    void Present(const Bitmap&, const Rect& changed, bool fromRefresh) override
+    void Present(const Bitmap& screen, std::span<const Rect> changed, bool fromRefresh) override
     {
-        if (changed.bottom > changed.top) {
+        presented_ = &screen;
+        bands_.assign(changed.begin(), changed.end());
+        if (!changed.empty()) {
             ++presents_;
         }
         if (fromRefresh) {
@@ -146,8 +168,13 @@ public:
     std::vector<Scripted> script_; // in time order; equal times keep the order they were added
     std::map<std::int16_t, std::int64_t> held_; // scripted keys held, with their next repeat
     std::function<void()> idle_;
+    std::function<void()> limit_;
+    std::int64_t limitAt_ = 0;
+    std::int64_t quietPolls_ = 0; // polls in a row that had nothing to deliver, without a wait
     std::int32_t presents_ = 0;
     std::int32_t refreshes_ = 0;
+    const Bitmap* presented_ = nullptr; // the screen window system's picture, which lives on
+    std::vector<Rect> bands_;
     std::vector<Point> warps_;
     MousePointer pointer_ = MousePointer::Default;
     std::string title_;
@@ -320,6 +347,11 @@ void OnIdle(std::function<void()> hook)
 {
     Active().idle_ = std::move(hook);
 }
+void OnTimeLimit(std::int64_t msFromNow, std::function<void()> hook)
+{
+    Active().limitAt_ = NowMs() + msFromNow;
+    Active().limit_ = std::move(hook);
+}
 
 const Bitmap& Screen()
 {
@@ -344,6 +376,22 @@ std::int32_t RefreshCount()
 {
     return Active().refreshes_;
 }
+const std::vector<Rect>& PresentedBands()
+{
+    return Active().bands_;
+}
+
+Color PresentedPixel(std::int32_t x, std::int32_t y)
+{
+    const Bitmap* picture = Active().presented_;
+    if (picture == nullptr || x < 0 || y < 0 || x >= picture->width || y >= picture->height) {
+        return ClrInvalid;
+    }
+    const std::uint32_t pixel = picture->Row(y)[x]; // 0x00RRGGBB
+    return Rgb(static_cast<int>(pixel >> 16), static_cast<int>(pixel >> 8),
+               static_cast<int>(pixel));
+}
+
 const std::string& Title()
 {
     return Active().title_;

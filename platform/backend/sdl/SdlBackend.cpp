@@ -93,10 +93,10 @@ public:
 
     // A picture that did not change is not shown again; a window's Refresh still waits for its
     // turn, so that a game loop keeps the display's pace whether or not its picture changed.
-    void Present(const Bitmap& screen, const Rect& changed, bool fromRefresh) override
+    void Present(const Bitmap& screen, std::span<const Rect> changed, bool fromRefresh) override
     {
         Window();
-        const bool show = showWhole_ || changed.bottom > changed.top;
+        const bool show = showWhole_ || !changed.empty();
         if (!show && !fromRefresh) {
             return;
         }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "platform/Form.h"
 #include "platform/Letterbox.h"
@@ -29,9 +30,9 @@ public:
         vsync_ = SDL_GetRendererInfo(renderer_, &info) == 0 &&
                  (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
         SDL_RenderSetLogicalSize(renderer_, ScreenWidth, ScreenHeight);
-        // The screen picture's pixels are 0x00BBGGRR, which SDL calls XBGR8888.
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_XBGR8888,
-                                     SDL_TEXTUREACCESS_STREAMING, ScreenWidth, ScreenHeight);
+        // The screen picture's pixels are 0x00RRGGBB, which SDL calls RGB888.
+        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                     ScreenWidth, ScreenHeight);
         if (texture_ == nullptr) {
             CannotDraw();
         }
@@ -44,10 +45,10 @@ public:
     RendererPresenter(const RendererPresenter&) = delete;
     RendererPresenter& operator=(const RendererPresenter&) = delete;
 
-    void Show(const Bitmap& screen, const Rect& changed, bool whole) override
+    void Show(const Bitmap& screen, std::span<const Rect> changed, bool whole) override
     {
-        const Rect rows = whole ? Rect{0, 0, screen.width, screen.height} : changed;
-        if (rows.bottom > rows.top) {
+        const Rect all{0, 0, screen.width, screen.height};
+        for (const Rect& rows : whole ? std::span<const Rect>(&all, 1) : changed) {
             const SDL_Rect area{0, rows.top, screen.width, rows.bottom - rows.top};
             SDL_UpdateTexture(texture_, &area, screen.Row(rows.top),
                               static_cast<int>(screen.width * sizeof(std::uint32_t)));
@@ -89,7 +90,7 @@ public:
     SurfacePresenter(const SurfacePresenter&) = delete;
     SurfacePresenter& operator=(const SurfacePresenter&) = delete;
 
-    void Show(const Bitmap& screen, const Rect& changed, bool whole) override
+    void Show(const Bitmap& screen, std::span<const Rect> changed, bool whole) override
     {
         SDL_Surface* surface = SDL_GetWindowSurface(window_);
         if (surface == nullptr) {
@@ -109,23 +110,31 @@ public:
         if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) {
             return;
         }
-        const Rect rows = box_->Draw(screen, whole ? 0 : changed.top,
-                                     whole ? ScreenHeight - 1 : changed.bottom - 1,
-                                     static_cast<std::uint32_t*>(target->pixels),
-                                     target->pitch / static_cast<int>(sizeof(std::uint32_t)),
-                                     target->format->format == SDL_PIXELFORMAT_RGB888, whole);
+        areas_.clear();
+        const Rect all{0, 0, screen.width, screen.height};
+        for (const Rect& band : whole ? std::span<const Rect>(&all, 1) : changed) {
+            const Rect rows = box_->Draw(screen, band.top, band.bottom - 1,
+                                         static_cast<std::uint32_t*>(target->pixels),
+                                         target->pitch / static_cast<int>(sizeof(std::uint32_t)),
+                                         target->format->format == SDL_PIXELFORMAT_XBGR8888, whole);
+            if (rows.bottom > rows.top) {
+                areas_.push_back(
+                    {rows.left, rows.top, rows.right - rows.left, rows.bottom - rows.top});
+            }
+        }
         if (SDL_MUSTLOCK(target)) {
             SDL_UnlockSurface(target);
         }
-        SDL_Rect area{rows.left, rows.top, rows.right - rows.left, rows.bottom - rows.top};
-        if (area.h <= 0) {
+        if (areas_.empty()) {
             return;
         }
         if (!direct) {
-            SDL_Rect to = area;
-            SDL_BlitSurface(target, &area, surface, &to);
+            for (SDL_Rect& area : areas_) {
+                SDL_Rect to = area;
+                SDL_BlitSurface(target, &area, surface, &to);
+            }
         }
-        SDL_UpdateWindowSurfaceRects(window_, &area, 1);
+        SDL_UpdateWindowSurfaceRects(window_, areas_.data(), static_cast<int>(areas_.size()));
     }
 
     bool VSync() const override { return false; }
@@ -148,6 +157,7 @@ private:
 
     SDL_Window* window_;
     std::optional<Letterbox> box_;
+    std::vector<SDL_Rect> areas_; // the window rows each band was drawn into
     SDL_Surface* converted_ = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include <SDL.h>
 
 #include <memory>
+#include <span>
 
 #include "platform/Gdi.h"
 #include "platform/Input.h"
@@ -15,9 +16,9 @@ namespace platform::sdl {
 class Presenter {
 public:
     virtual ~Presenter() = default;
-    // Shows the picture: the rows in `changed` differ from the picture shown before; `whole`
-    // shows all of it (the window was uncovered or resized).
-    virtual void Show(const Bitmap& screen, const Rect& changed, bool whole) = 0;
+    // Shows the picture (0x00RRGGBB pixels): the bands of rows in `changed` differ from the
+    // picture shown before; `whole` shows all of it (the window was uncovered or resized).
+    virtual void Show(const Bitmap& screen, std::span<const Rect> changed, bool whole) = 0;
     // Whether showing waits for the display's refresh by itself.
     virtual bool VSync() const = 0;
     // A window pixel as a pixel of the screen picture (pointer events), and back (pointer warps).
