@@ -361,10 +361,10 @@ void AddMorvex(Catalog& catalog)
          {std::pair<std::string, int>{"large", 80}, {"medium", 60}, {"small", 40}}) {
         for (int variant = 0; variant < 4; ++variant) {
             AddKeyedGif(catalog, "Gfx/Morvex/" + name + "Rock" + std::to_string(variant) + ".gif",
-                        [size, variant] { return Rock(size, variant); });
+                        [size = size, variant] { return Rock(size, variant); });
         }
         AddKeyedGif(catalog, "Gfx/Morvex/" + name + "Explode.gif",
-                    [size] { return RockExplosion(size); });
+                    [size = size] { return RockExplosion(size); });
     }
     for (int frame = 0; frame < 2; ++frame) {
         const std::string n = std::to_string(frame);

@@ -264,13 +264,13 @@ void AddQuadrel(Catalog& catalog)
     for (const auto& [mode, size] : {std::pair<std::string, int>{"easy", 40}, {"normal", 20}}) {
         for (int id = 0; id < 6; ++id) {
             AddOpaqueGif(catalog, "Gfx/Quadrel/" + mode + "/block" + std::to_string(id) + ".gif",
-                         [size, id] {
+                         [size = size, id] {
                              Canvas canvas(size, size);
                              DrawBlock(canvas, {0, 0}, size, BlockColours[id]);
                              return canvas.Opaque();
                          });
         }
-        AddOpaqueGif(catalog, "Gfx/Quadrel/" + mode + "/block6.gif", [size] {
+        AddOpaqueGif(catalog, "Gfx/Quadrel/" + mode + "/block6.gif", [size = size] {
             Canvas canvas(size, size);
             DrawFlashBlock(canvas, size);
             return canvas.Opaque();

@@ -324,16 +324,17 @@ void AddTamblo(Catalog& catalog)
     for (const auto& [mode, size] : {std::pair<std::string, int>{"easy", 60}, {"normal", 40}}) {
         const std::string root = "Gfx/Tamblo/" + mode;
         for (int id = 0; id < tamblo::TileCount; ++id) {
-            AddOpaqueGif(catalog, root + "/Tiles/" + std::to_string(id) + ".gif", [size, id] {
-                Canvas canvas(size, size);
-                DrawMazeTile(canvas, {0, 0}, size, id);
-                return canvas.Opaque();
-            });
+            AddOpaqueGif(catalog, root + "/Tiles/" + std::to_string(id) + ".gif",
+                         [size = size, id] {
+                             Canvas canvas(size, size);
+                             DrawMazeTile(canvas, {0, 0}, size, id);
+                             return canvas.Opaque();
+                         });
         }
         for (int d = 0; d < 4; ++d) {
             for (bool open : {true, false}) {
                 const std::string name = std::to_string(d) + (open ? "" : "1") + ".gif";
-                AddKeyedGif(catalog, root + "/Gulpo/" + name, [size, d, open] {
+                AddKeyedGif(catalog, root + "/Gulpo/" + name, [size = size, d, open] {
                     Canvas canvas(size, size);
                     canvas.SetUnits(100);
                     DrawGulpo(canvas, {50, 50}, 92, d, open);
@@ -343,7 +344,7 @@ void AddTamblo(Catalog& catalog)
         }
         for (int look = 0; look < 5; ++look) {
             AddKeyedGif(catalog, root + "/Ghosts/ghost" + std::to_string(look) + ".gif",
-                        [size, look] {
+                        [size = size, look] {
                             Canvas canvas(size, size);
                             canvas.SetUnits(100);
                             DrawGhost(canvas, {50, 50}, 92, look);

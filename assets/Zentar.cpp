@@ -642,7 +642,7 @@ void AddZentar(Catalog& catalog)
         for (int type = 0; type < AlienTypes; ++type) {
             const std::string name =
                 (type < 10 ? "alien0" : "alien") + std::to_string(type) + ".gif";
-            AddKeyedGif(catalog, "Gfx/Zentar/" + mode + "/" + name, [size, type] {
+            AddKeyedGif(catalog, "Gfx/Zentar/" + mode + "/" + name, [size = size, type] {
                 Canvas canvas(size, size);
                 canvas.SetUnits(100);
                 DrawAlien(canvas, {50, 50}, 100, type);
@@ -652,7 +652,7 @@ void AddZentar(Catalog& catalog)
         for (int look = 0; look < 3; ++look) {
             AddKeyedGif(catalog,
                         "Gfx/Zentar/" + mode + "/explosion" + std::to_string(look) + ".gif",
-                        [size, look] { return HitExplosion(look, size); });
+                        [size = size, look] { return HitExplosion(look, size); });
         }
     }
     for (int i = 0; i < 2; ++i) {

@@ -4,12 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <unistd.h>
 #include <vector>
 
+#include "fuzz/MapText.h"
 #include "games/krevin/KrevinCommon.h"
 
 namespace {
@@ -22,13 +19,6 @@ struct Brick {
     std::int32_t width, height;
     bool operator==(const Brick&) const = default;
 };
-
-std::string TempPath(const char* name)
-{
-    return (std::filesystem::temp_directory_path() /
-            ("vandrel-krevin-fuzz-" + std::to_string(::getpid()) + "-" + name))
-        .string();
-}
 
 std::vector<Brick> VisibleBricks()
 {
@@ -52,25 +42,19 @@ std::vector<Brick> VisibleBricks()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string path = TempPath("in.map");
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    const fuzzsupport::AtEnd release{kc::ClearBricks};
+    platform::ListReader reader = fuzzsupport::InputReader(data, size);
     kc::MapBackground.id = 0;
-    const bool loaded = kc::LoadMap(path);
-    std::filesystem::remove(path);
+    const bool loaded = kc::ReadMap(reader);
     const std::vector<Brick> first = VisibleBricks();
     if (!loaded) {
         return 0;
     }
     const std::int32_t background = kc::MapBackground.id;
 
-    const std::string again = TempPath("again.map");
-    if (!kc::SaveMap(again)) {
-        std::abort();
-    }
+    platform::ListReader again = fuzzsupport::Rewritten(kc::WriteMap);
     kc::MapBackground.id = -1;
-    const bool reloaded = kc::LoadMap(again);
-    std::filesystem::remove(again);
+    const bool reloaded = kc::ReadMap(again);
     if (!reloaded || kc::MapBackground.id != background || VisibleBricks() != first) {
         std::abort();
     }

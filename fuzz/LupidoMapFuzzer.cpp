@@ -5,12 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <unistd.h>
 #include <vector>
 
+#include "fuzz/MapText.h"
 #include "games/lupido/LupidoCommon.h"
 
 namespace {
@@ -23,13 +20,6 @@ std::vector<std::vector<SpriteClass>*> Arrays()
             &lc::MapLogs,  &lc::MapFlowers, &lc::MapBushes};
 }
 
-std::string TempPath(const char* name)
-{
-    return (std::filesystem::temp_directory_path() /
-            ("vandrel-lupido-fuzz-" + std::to_string(::getpid()) + "-" + name))
-        .string();
-}
-
 bool Same(const SpriteClass& a, const SpriteClass& b)
 {
     return a.visible == b.visible && a.id == b.id && a.X == b.X && a.Y == b.Y &&
@@ -40,11 +30,9 @@ bool Same(const SpriteClass& a, const SpriteClass& b)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string path = TempPath("in.map");
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    const bool loaded = lc::LoadMap(path);
-    std::filesystem::remove(path);
+    const fuzzsupport::AtEnd release{lc::ClearMap};
+    platform::ListReader reader = fuzzsupport::InputReader(data, size);
+    const bool loaded = lc::ReadMap(reader);
     for (const auto* array : Arrays()) {
         if (array->empty()) {
             std::abort();
@@ -64,11 +52,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto* array : Arrays()) {
         first.push_back(*array);
     }
-    const std::string again = TempPath("again.map");
-    if (!lc::SaveMap(again) || !lc::LoadMap(again)) {
+    platform::ListReader again = fuzzsupport::Rewritten(lc::WriteMap);
+    if (!lc::ReadMap(again)) {
         std::abort();
     }
-    std::filesystem::remove(again);
     const auto arrays = Arrays();
     for (std::size_t k = 0; k < arrays.size(); ++k) {
         if (arrays[k]->size() != first[k].size()) {

@@ -3,11 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
+#include "fuzz/MapText.h"
 #include "games/morvex/MorvexCommon.h"
 #include "platform/ListFile.h"
 
@@ -27,26 +25,20 @@ std::string Written()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("vandrel-morvex-fuzz-" + std::to_string(::getpid()) + ".map"))
-                                 .string();
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    const fuzzsupport::AtEnd release{mc::ClearMap};
+    platform::ListReader reader = fuzzsupport::InputReader(data, size);
     mc::MapBackground.id = 0;
-    const bool loaded = mc::LoadMap(path);
+    const bool loaded = mc::ReadMap(reader);
     if (mc::MapRocks.empty()) {
         std::abort();
     }
     if (loaded) {
         const std::string first = Written();
-        if (!mc::SaveMap(path)) {
-            std::abort();
-        }
+        platform::ListReader again(first);
         mc::MapBackground.id = -1;
-        if (!mc::LoadMap(path) || Written() != first) {
+        if (!mc::ReadMap(again) || Written() != first) {
             std::abort();
         }
     }
-    std::filesystem::remove(path);
     return 0;
 }

@@ -4,25 +4,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <unistd.h>
+#include <tuple>
 #include <vector>
 
 #include "common/Common.h"
+#include "fuzz/MapText.h"
 #include "games/quadrel/QuadrelCommon.h"
 
 namespace {
 
 namespace qc = QuadrelCommon;
-
-std::string TempPath(const char* name)
-{
-    return (std::filesystem::temp_directory_path() /
-            ("vandrel-quadrel-fuzz-" + std::to_string(::getpid()) + "-" + name))
-        .string();
-}
 
 void CheckInvariants()
 {
@@ -38,50 +29,42 @@ void CheckInvariants()
     }
 }
 
-bool Same(const std::vector<qc::PieceTemplate>& a, const std::vector<qc::PieceTemplate>& b)
+// X, Y, id and width of every cell of the map, in order.
+std::vector<std::tuple<double, double, std::int32_t, std::int32_t>> Cells()
 {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t t = 0; t < a.size(); ++t) {
-        for (std::size_t i = 0; i < qc::TemplateCells; ++i) {
-            const SpriteClass& x = a[t][i];
-            const SpriteClass& y = b[t][i];
-            if (x.X != y.X || x.Y != y.Y || x.id != y.id || x.width != y.width) {
-                return false;
-            }
+    std::vector<std::tuple<double, double, std::int32_t, std::int32_t>> cells;
+    cells.reserve(qc::MapTemplates.size() * qc::TemplateCells);
+    for (const qc::PieceTemplate& pieceTemplate : qc::MapTemplates) {
+        for (const SpriteClass& cell : pieceTemplate) {
+            cells.emplace_back(cell.X, cell.Y, cell.id, cell.width);
         }
     }
-    return true;
+    return cells;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string path = TempPath("in.map");
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    const fuzzsupport::AtEnd release{[] { qc::MapTemplates.clear(); }};
     for (const char* mode : {"easy", "normal"}) {
         Common::gMode = mode;
         qc::MapTemplates.clear();
-        const bool loaded = qc::LoadMap(path);
+        platform::ListReader reader = fuzzsupport::InputReader(data, size);
+        const bool loaded = qc::ReadMap(reader);
         CheckInvariants();
         if (!loaded) {
             continue;
         }
-        const std::vector<qc::PieceTemplate> first = qc::MapTemplates;
-        const std::string again = TempPath("again.map");
-        if (!qc::SaveMap(again)) {
+        // A map that loads holds the mode's templates, so it may be saved.
+        if (qc::MapTemplates.size() != qc::TemplateCount()) {
             std::abort();
         }
-        qc::MapTemplates.clear();
-        const bool reloaded = qc::LoadMap(again);
-        std::filesystem::remove(again);
-        if (!reloaded || !Same(first, qc::MapTemplates)) {
+        const auto first = Cells();
+        platform::ListReader again = fuzzsupport::Rewritten(qc::WriteMap);
+        if (!qc::ReadMap(again) || Cells() != first) {
             std::abort();
         }
     }
-    std::filesystem::remove(path);
     return 0;
 }

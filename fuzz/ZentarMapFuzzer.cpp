@@ -3,12 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
-#include <unistd.h>
 #include <vector>
 
+#include "fuzz/MapText.h"
 #include "games/zentar/ZentarCommon.h"
 
 namespace {
@@ -19,13 +16,6 @@ struct Snapshot {
     std::vector<SpriteClass> aliens;
     std::int32_t background = 0;
 };
-
-std::string TempPath(const char* name)
-{
-    return (std::filesystem::temp_directory_path() /
-            ("vandrel-zentar-fuzz-" + std::to_string(::getpid()) + "-" + name))
-        .string();
-}
 
 void CheckInvariants()
 {
@@ -43,25 +33,19 @@ void CheckInvariants()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string path = TempPath("in.map");
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    const fuzzsupport::AtEnd release{zc::ClearMap};
+    platform::ListReader reader = fuzzsupport::InputReader(data, size);
     zc::MapBackground.id = 0;
-    const bool loaded = zc::LoadMap(path);
-    std::filesystem::remove(path);
+    const bool loaded = zc::ReadMap(reader);
     CheckInvariants();
     if (!loaded) {
         return 0;
     }
     const Snapshot first{zc::MapAliens, zc::MapBackground.id};
 
-    const std::string again = TempPath("again.map");
-    if (!zc::SaveMap(again)) {
-        std::abort();
-    }
+    platform::ListReader again = fuzzsupport::Rewritten(zc::WriteMap);
     zc::MapBackground.id = -1;
-    const bool reloaded = zc::LoadMap(again);
-    std::filesystem::remove(again);
+    const bool reloaded = zc::ReadMap(again);
     if (!reloaded || zc::MapBackground.id != first.background ||
         zc::MapAliens.size() != first.aliens.size()) {
         std::abort();

@@ -408,6 +408,12 @@ void EditorWindow::DrawOutline(const SpriteClass& sprite)
     Line(sprite.Left(), sprite.Top(), sprite.Right(), sprite.Bottom(), Black, true);
 }
 
+void EditorWindow::DrawToolPreview(const SpriteClass& tool)
+{
+    Line(tool.Left(), tool.Top(), tool.Right(), tool.Bottom(), PanelColour, true, true);
+    tool.DrawTransp(*this);
+}
+
 void EditorWindow::CopyCursorTo(SpriteClass& entry) const
 {
     entry.X = Cursor.X;

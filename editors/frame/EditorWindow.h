@@ -151,6 +151,9 @@ protected:
     void DrawPalette(std::span<const SpriteClass> palette, std::int32_t selected);
     // A black box, 1 px wide, on a sprite's own edges.
     void DrawOutline(const SpriteClass& sprite);
+    // A tool's picture on the panel: its whole rectangle opaque, with the panel colour where the
+    // picture has its key colour.
+    void DrawToolPreview(const SpriteClass& tool);
     // A map entry takes the brush's place, id and picture and is shown.
     void CopyCursorTo(SpriteClass& entry) const;
     // Hides the first visible entry that the brush overlaps; false when there is none.

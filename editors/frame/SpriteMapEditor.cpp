@@ -6,6 +6,12 @@
 
 namespace editor {
 
+namespace {
+
+constexpr platform::Color MarkerColour = platform::Rgb(255, 0, 0);
+
+} // namespace
+
 SpriteMapEditor::SpriteMapEditor(const EditorLook& editorLook, const SpriteMap& spriteMap,
                                  std::int32_t lastKindId, std::int32_t selectorLeft)
     : EditorWindow(editorLook), map(spriteMap), lastKind(lastKindId), selectorX(selectorLeft)
@@ -160,7 +166,11 @@ void SpriteMapEditor::DrawEditor()
 {
     map.background.Draw(*this);
     for (const SpriteClass& entry : map.entries) {
-        entry.DrawTransp(*this);
+        if (entry.visible && PictureOf(KindPictures(), entry.id) == nullptr) {
+            DrawMarker(entry);
+        } else {
+            entry.DrawTransp(*this);
+        }
     }
     shipMarker.DrawTransp(*this);
     if (PointerY < PanelTop) {
@@ -169,7 +179,7 @@ void SpriteMapEditor::DrawEditor()
     DrawPanelBox();
     const KindSelector selector = Selector();
     selector.left.Draw(*this);
-    selector.tool.Draw(*this);
+    DrawToolPreview(selector.tool);
     DrawOutline(selector.tool);
     selector.right.Draw(*this);
     backLeftButton.Draw(*this);
@@ -187,6 +197,17 @@ void SpriteMapEditor::DrawEditor()
     DrawGridCells(gridCells);
 }
 
+// A red box with its diagonals on the entry's rectangle.
+void SpriteMapEditor::DrawMarker(const SpriteClass& entry)
+{
+    const double right = entry.X + entry.width - 1;
+    const double bottom = entry.Y + entry.Height - 1;
+    SetDrawWidth(2);
+    Line(entry.X, entry.Y, right, bottom, MarkerColour, true);
+    Line(entry.X, entry.Y, right, bottom, MarkerColour);
+    Line(entry.X, bottom, right, entry.Y, MarkerColour);
+}
+
 // The remove brush is centred in its cell; the kind's picture lies on the cell.
 void SpriteMapEditor::DrawBrush()
 {
@@ -202,16 +223,24 @@ void SpriteMapEditor::DrawBrush()
                                        platform::IntDiv(Cursor.Height, 2)));
 }
 
-// The visible entries of a kind with a picture take it; others keep none.
+// The visible entries of a kind with a picture take it. One of a kind without a picture (from a
+// hand-edited file) gets the size of kind 0's picture instead, so that it shows as a marker, the
+// remove tool can hit it, and it is saved as it came unless removed.
 bool SpriteMapEditor::ReadMapFile(std::string_view path)
 {
     if (!map.load(path)) {
         return false;
     }
+    const SpriteClass& kindZero = KindPictures()[0];
     for (SpriteClass& entry : map.entries) {
-        const SpriteClass* picture = PictureOf(KindPictures(), entry.id);
-        if (entry.visible && picture != nullptr) {
+        if (!entry.visible) {
+            continue;
+        }
+        if (const SpriteClass* picture = PictureOf(KindPictures(), entry.id)) {
             entry.SetSpriteDC(*picture);
+        } else {
+            entry.width = kindZero.width;
+            entry.Height = kindZero.Height;
         }
     }
     LoadMapBackground(map.background);

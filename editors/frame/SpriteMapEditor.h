@@ -1,7 +1,8 @@
 // SpriteMapEditor: the editor of a map of sprites with a kind and a position and a background
 // number, as the alien and rock maps are: the kind arrows around the tool that shows the chosen
 // kind, the background arrows and number box, the remove tool, a grid the brush snaps to, placing
-// over the first entry under the brush, and the map read and written by the game's map module.
+// over the first entry under the brush, and the map read and written by the game's map module. An
+// entry of a kind without a picture shows as a marker of kind 0's size.
 #pragma once
 
 #include <cstddef>
@@ -69,6 +70,8 @@ private:
     void SelectKind(std::int32_t kind);
     void PlaceAtBrush();
     void DrawBrush();
+    // An entry of a kind without a picture.
+    void DrawMarker(const SpriteClass& entry);
 
     const SpriteMap map;
     const std::int32_t lastKind;

@@ -23,6 +23,20 @@ constexpr std::int32_t PaletteSize = 40;
 constexpr std::int32_t ButtonStep = 60;
 constexpr platform::Color Black = platform::Rgb(0, 0, 0);
 
+// Whether the template's cells lie in rows of five of the mode's cell size from its cell 0, all of
+// them on the design area.
+bool InPlace(const qc::PieceTemplate& pieceTemplate)
+{
+    qc::PieceTemplate laidOut = pieceTemplate;
+    qc::LayOutTemplate(laidOut, pieceTemplate.front().X, pieceTemplate.front().Y);
+    const SpriteClass& last = laidOut.back();
+    return pieceTemplate.front().X >= 0 && pieceTemplate.front().Y >= 0 && last.Right() <= 800 &&
+           last.Y + last.Height <= editor::PanelTop &&
+           std::equal(
+               laidOut.begin(), laidOut.end(), pieceTemplate.begin(),
+               [](const SpriteClass& a, const SpriteClass& b) { return a.X == b.X && a.Y == b.Y; });
+}
+
 } // namespace
 
 QuadrelEditorForm& TheQuadrelEditorForm()
@@ -205,16 +219,20 @@ void QuadrelEditorForm::DrawTemplate(const qc::PieceTemplate& pieceTemplate)
     Line(first.X, first.Y, last.X + last.width, last.Y + last.Height, Black, true);
 }
 
-// A template whose cells do not lie in the mode's 5 x 5 pattern (one of a file of the other mode,
-// or a malformed one) is laid out anew from its cell 0 with its ids; the others stay where the file
-// put them.
+// A template whose cells lie in the mode's 5 x 5 pattern on the design area stays where the file
+// put it. Any other (one of a file of the other mode, or a malformed one) is laid out with its ids
+// at the mode's own place for it, as in a new map.
 bool QuadrelEditorForm::ReadMapFile(std::string_view path)
 {
     if (!qc::LoadMap(path)) {
         return false;
     }
-    for (qc::PieceTemplate& pieceTemplate : qc::MapTemplates) {
-        qc::LayOutTemplate(pieceTemplate, pieceTemplate.front().X, pieceTemplate.front().Y);
+    for (std::size_t t = 0; t < qc::MapTemplates.size(); ++t) {
+        qc::PieceTemplate& pieceTemplate = qc::MapTemplates[t];
+        if (!InPlace(pieceTemplate)) {
+            const qc::PieceTemplate fresh = qc::LaidOutTemplate(t);
+            qc::LayOutTemplate(pieceTemplate, fresh.front().X, fresh.front().Y);
+        }
     }
     return true;
 }

@@ -85,14 +85,13 @@ void ClearBricks()
 
 bool LoadMap(std::string_view path)
 {
-    platform::ListReader reader;
-    if (!reader.Open(path)) {
-        return false;
-    }
+    return MapFile::Load(path, ReadMap);
+}
+
+bool ReadMap(platform::ListReader& reader)
+{
     ClearBricks();
-    const bool complete = ReadRecords(reader);
-    reader.Close();
-    return complete;
+    return ReadRecords(reader);
 }
 
 void WriteMap(platform::ListWriter& writer)

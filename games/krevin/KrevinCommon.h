@@ -33,6 +33,8 @@ void ClearBricks();
 // -32768..32767, a type lies outside 0..10, the file ends inside a record or holds a 32768th
 // record: the bricks read before stay, and the record being read leaves a placeholder.
 bool LoadMap(std::string_view path);
+// The same from a reader that is already open (the map's text in memory, for example).
+bool ReadMap(platform::ListReader& reader);
 // The map in its written form: the "background" record, then one "brick" record a line for every
 // brick (placeholders are left out), so that the bricks read back behind the placeholder at 0.
 void WriteMap(platform::ListWriter& writer);

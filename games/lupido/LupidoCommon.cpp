@@ -152,6 +152,12 @@ bool LoadMap(std::string_view path)
     return MapFile::Load(path, ReadRecords);
 }
 
+bool ReadMap(platform::ListReader& reader)
+{
+    ClearMap();
+    return ReadRecords(reader);
+}
+
 void WriteMap(platform::ListWriter& writer)
 {
     WriteRecords(writer, "road", MapRoads, Kind::Lane);

@@ -35,6 +35,8 @@ void ClearMap();
 // lane picture), a kind passes 32767 records or the file ends inside a record; the records read
 // before stay, and a record is stored only once it was read whole.
 bool LoadMap(std::string_view path);
+// The same from a reader that is already open (the map's text in memory, for example).
+bool ReadMap(platform::ListReader& reader);
 // Writes the map, whole file or nothing: one record a line for every visible element, lanes
 // first, then cars, logs, flowers and bushes.
 bool SaveMap(std::string_view path);

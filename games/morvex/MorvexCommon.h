@@ -32,6 +32,8 @@ void ClearMap();
 // -32768..32767, the file ends inside a record, or it holds more than 32767 rocks; what was read
 // before stays, and a rock cut short keeps the values read but stays hidden.
 bool LoadMap(std::string_view path);
+// The same from a reader that is already open (the map's text in memory, for example).
+bool ReadMap(platform::ListReader& reader);
 // Writes the map: the "background" record, then one rock record a line for every visible entry,
 // the keyword naming its kind ("large" for a kind outside 0..2); whole or not at all, false when
 // the file could not be written.

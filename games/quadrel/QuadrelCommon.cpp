@@ -2,6 +2,7 @@
 #include "games/quadrel/QuadrelCommon.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/Common.h"
 #include "games/shared/MapFile.h"
@@ -70,7 +71,7 @@ bool ReadTemplates(platform::ListReader& reader)
                 return false;
             }
         }
-        MapTemplates.push_back(pieceTemplate);
+        MapTemplates.push_back(std::move(pieceTemplate));
     }
     return true;
 }
@@ -125,13 +126,13 @@ bool HasBlock(const PieceTemplate& pieceTemplate)
 
 bool LoadMap(std::string_view path)
 {
-    platform::ListReader reader;
-    if (!reader.Open(path)) {
-        return false;
-    }
+    return MapFile::Load(path, ReadMap);
+}
+
+bool ReadMap(platform::ListReader& reader)
+{
     MapTemplates.clear();
     const bool complete = ReadTemplates(reader);
-    reader.Close();
     return complete && std::any_of(MapTemplates.begin(), MapTemplates.end(), HasBlock);
 }
 

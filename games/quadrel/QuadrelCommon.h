@@ -48,6 +48,8 @@ void LayOutTemplate(PieceTemplate& pieceTemplate, double x, double y);
 // lies above 6 or the file ends early (the templates read completely before stay), or when no
 // template holds a block (a map whose pieces are all empty could never spawn one).
 bool LoadMap(std::string_view path);
+// The same from a reader that is already open (the map's text in memory, for example).
+bool ReadMap(platform::ListReader& reader);
 // Writes MapTemplates so that LoadMap in the same mode reads them back: one cell a line.
 void WriteMap(platform::ListWriter& writer);
 // WriteMap into a file, whole or not at all. False,

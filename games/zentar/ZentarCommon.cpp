@@ -72,6 +72,12 @@ bool LoadMap(std::string_view path)
     return MapFile::Load(path, ReadRecords);
 }
 
+bool ReadMap(platform::ListReader& reader)
+{
+    ClearMap();
+    return ReadRecords(reader);
+}
+
 bool SaveMap(std::string_view path)
 {
     return MapFile::Save(path, WriteMap);

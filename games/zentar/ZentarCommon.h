@@ -32,6 +32,8 @@ void ClearMap();
 // False when the file cannot be opened, a value is not a whole number in -32768..32767, an alien
 // type lies outside 0..26 or the file ends inside a record: the aliens read before stay.
 bool LoadMap(std::string_view path);
+// The same from a reader that is already open (the map's text in memory, for example).
+bool ReadMap(platform::ListReader& reader);
 // Writes the map: the "background" record, then one "alien" record (type, x, y) a line for every
 // visible alien, whole or not at all; false when the file could not be written.
 bool SaveMap(std::string_view path);

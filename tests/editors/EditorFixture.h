@@ -1,6 +1,8 @@
 // A fresh editor window for each test, on the headless backend in a temporary program folder of
 // its own (the generated pictures and sounds linked in, empty map folders), with passes of its loop
-// run one at a time, pointer input in client pixels, and message boxes answered and counted.
+// run one at a time, pointer input in client pixels, and message boxes answered and counted. The
+// editors have no clock: every helper runs a bounded number of passes and fails, saying what never
+// happened, instead of waiting for ever.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -62,9 +64,20 @@ public:
     // Esc, then the loop runs to its end and closes the window.
     void Close()
     {
-        platform::headless::After(0).KeyPress(platform::vbKeyEscape);
+        Key(platform::vbKeyEscape);
+        for (int pass = 1; pass < MaxPasses && !form.QuitEditor; ++pass) {
+            form.RunPass();
+        }
+        ASSERT_TRUE(form.QuitEditor)
+            << "Esc did not set the quit flag in " << MaxPasses << " passes";
         form.RunEditorLoop();
         ASSERT_FALSE(form.IsLoaded());
+    }
+    // A key press and the pass that handles it.
+    void Key(std::int16_t keyCode)
+    {
+        platform::headless::After(0).KeyPress(keyCode);
+        form.RunPass();
     }
 
     // The pointer moves there and a pass sees it.
@@ -97,6 +110,40 @@ public:
     {
         Click(platform::CLng(sprite.X) + sprite.width / 2,
               platform::CLng(sprite.Y) + sprite.Height / 2);
+    }
+
+    // Level 1 of the mode in force, as shipped, opened in the editor; the path it was opened from.
+    std::filesystem::path OpenLevelOne()
+    {
+        const std::filesystem::path map = MapFile("level1", Common::gMode);
+        std::filesystem::copy_file(shipped / "Maps" / mapFolder / Common::gMode / "1.map", map,
+                                   std::filesystem::copy_options::overwrite_existing);
+        platform::headless::AnswerFileDialog("level1");
+        Click(form.openButton);
+        return map;
+    }
+
+    // The tool on the panel shows its picture, and the panel colour where the picture has its key
+    // colour (the outline on its top and left edges aside).
+    void ExpectToolPreview(const SpriteClass& tool)
+    {
+        Move(400, 595); // no brush over the panel
+        int keyed = 0;
+        int wrong = 0;
+        for (std::int32_t y = 1; y < tool.Height; ++y) {
+            for (std::int32_t x = 1; x < tool.width; ++x) {
+                const platform::Color picture = tool.GetDCPixel(x, y);
+                const bool key = picture == tool.colorKey;
+                keyed += key ? 1 : 0;
+                wrong += platform::headless::ScreenPixel(platform::CLng(tool.X) + x,
+                                                         platform::CLng(tool.Y) + y) !=
+                                 (key ? platform::Rgb(197, 224, 157) : picture)
+                             ? 1
+                             : 0;
+            }
+        }
+        EXPECT_GT(keyed, 0);
+        EXPECT_EQ(wrong, 0);
     }
 
     // Every shipped map of the game, opened and saved again in the editor, gives the same bytes.
@@ -155,6 +202,9 @@ public:
     {
         return folder / "Maps" / mapFolder / mode / (name + ".map");
     }
+
+    // More passes than any scripted step needs.
+    static constexpr int MaxPasses = 100;
 
     const std::string mapFolder;
     const std::filesystem::path shipped = platform::ProgramFolder();

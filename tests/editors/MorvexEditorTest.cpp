@@ -144,6 +144,36 @@ TEST_F(MorvexEditorTest, ModeSwitchBackgroundArrowsAndClear)
     EXPECT_EQ(form.rockTool.id, 2);
 }
 
+TEST_F(MorvexEditorTest, TheToolShowsItsRockOnThePanel)
+{
+    Show();
+    for (const std::int32_t kind : {0, 1, 2}) {
+        EXPECT_EQ(form.rockTool.id, kind);
+        ExpectToolPreview(form.rockTool);
+        Click(form.sizeRightButton);
+    }
+}
+
+// A rock of an unknown kind shows as a red box with its diagonals, 80 px square as a large rock;
+// the remove tool takes it away, and the map is saved without it.
+TEST_F(MorvexEditorTest, AnUnknownRockKindIsShownAndCanBeRemoved)
+{
+    testsupport::WriteText(MapFile("odd"), "large,7,100,100\nsmall,2,300,0\n");
+    Show();
+    Click(form.gridButton); // no cell outlines over the marker
+    headless::AnswerFileDialog("odd");
+    Click(form.openButton);
+    Move(400, 595);
+    for (const auto& [x, y] : {std::pair{100, 100}, {179, 179}, {140, 140}, {100, 179}}) {
+        EXPECT_EQ(headless::ScreenPixel(x, y), platform::Rgb(255, 0, 0)) << x << ", " << y;
+    }
+    Click(form.removeButton);
+    Click(170, 170); // the cell at (160, 160) of the large grid
+    headless::AnswerFileDialog("copy");
+    Click(form.saveButton);
+    EXPECT_EQ(testsupport::ReadText(MapFile("copy")), "\"background\",0\r\n\"small\",2,300,0\r\n");
+}
+
 TEST_F(MorvexEditorTest, EveryShippedMapOpensAndSavesByteForByte)
 {
     Show();

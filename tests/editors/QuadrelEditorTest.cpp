@@ -47,6 +47,15 @@ std::vector<Cell> Templates(bool normal, int size)
     return cells;
 }
 
+// The cells with template 2 (the third) moved 160 px right: at easy size it then reaches x 900.
+std::vector<Cell> ThirdMovedRight(std::vector<Cell> cells)
+{
+    for (std::size_t i = 50; i < 75; ++i) {
+        std::get<0>(cells[i]) += 160;
+    }
+    return cells;
+}
+
 std::string Text(const std::vector<Cell>& cells)
 {
     std::string text;
@@ -125,6 +134,7 @@ TEST_P(QuadrelOpenSaveTest, KeepsOrLaysOutAndRefuses)
     testsupport::WriteText(MapFile("small"), Text(Templates(false, 20)));
     testsupport::WriteText(MapFile("normal"), Text(Templates(true, 20)));
     testsupport::WriteText(MapFile("cut"), "60,20,1\n100,20");
+    testsupport::WriteText(MapFile("far"), Text(ThirdMovedRight(Templates(false, 40))));
     Show();
     headless::AnswerFileDialog("good");
     Click(form.openButton);
@@ -152,8 +162,8 @@ TEST_P(QuadrelOpenSaveTest, KeepsOrLaysOutAndRefuses)
     }
 }
 
-// Templates out of the easy pattern (of 20 px cells at the easy places or at the normal ones) are
-// laid out anew from their cell 0 with their ids.
+// Templates out of the easy pattern (of 20 px cells at the easy places or at the normal ones) or
+// reaching off the design area are laid out at the easy places with their ids.
 INSTANTIATE_TEST_SUITE_P(
     Maps, QuadrelOpenSaveTest,
     ::testing::Values(
@@ -162,7 +172,8 @@ INSTANTIATE_TEST_SUITE_P(
         OpenCase{"TooFewTemplates", nullptr, true, false, 1, "good", {}},
         OpenCase{"NoBlock", nullptr, false, true, 1, "good", {}},
         OpenCase{"MalformedTemplates", "small", false, false, 0, "small", Templates(false, 40)},
-        OpenCase{"NormalMap", "normal", false, false, 0, "normal", Templates(true, 40)}),
+        OpenCase{"NormalMap", "normal", false, false, 0, "normal", Templates(false, 40)},
+        OpenCase{"OffTheWindow", "far", false, false, 0, "far", Templates(false, 40)}),
     [](const ::testing::TestParamInfo<OpenCase>& param) { return std::string(param.param.name); });
 
 } // namespace

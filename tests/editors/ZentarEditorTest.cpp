@@ -61,6 +61,16 @@ TEST_F(ZentarEditorTest, PlacedAliensAreSavedReadBackAndPlayed)
     });
 }
 
+TEST_F(ZentarEditorTest, TheToolShowsItsAlienOnThePanel)
+{
+    Show();
+    for (const std::int32_t type : {0, 26}) {
+        ExpectToolPreview(form.alienTool);
+        EXPECT_EQ(form.alienTool.id, type);
+        Click(form.alienLeftButton);
+    }
+}
+
 TEST_F(ZentarEditorTest, EveryShippedMapOpensAndSavesByteForByte)
 {
     Show();
@@ -129,7 +139,7 @@ TEST_F(ZentarEditorTest, NoCaptionOnAScreenOf800PixelsAndACloseRequestEndsTheLoo
     headless::After(0).Close();
     form.RunPass();
     EXPECT_TRUE(form.IsLoaded());
-    EXPECT_TRUE(form.QuitEditor);
+    ASSERT_TRUE(form.QuitEditor);
     const std::int32_t refreshes = headless::RefreshCount();
     form.RunEditorLoop();
     EXPECT_FALSE(form.IsLoaded());

@@ -333,12 +333,8 @@ TEST_F(TambloFormTest, TheOptionsDialogRestartsTheGameAfterOkAndPlayGoesOnAfterC
 TEST_F(TambloFormTest, EveryInputStartsPlayAndNoTimePassesAcrossAPauseOrACancelledDialog)
 {
     Setting("Tamblo", "MaxNumGhosts", "1");
-    platform::headless::SetJoysticks(
-        {{{"pad", 0, 65535, 0, 65535, 0, 0, 4, 2}, {32768, 32768, 0, 0}, false, false}});
+    PlugInStick();
     Start();
-    const auto stick = [](std::uint32_t x, std::uint32_t y, std::uint32_t buttons) {
-        platform::headless::Joystick(0).reading = {x, y, 0, buttons};
-    };
     const auto wait = [] { platform::virtualclock::Advance(5000); };
     const auto pause = [&] {
         Key(platform::vbKeyF3);
@@ -382,11 +378,11 @@ TEST_F(TambloFormTest, EveryInputStartsPlayAndNoTimePassesAcrossAPauseOrACancell
         std::int16_t level;
     };
     const Case cases[] = {
-        {"stick left", false, [&] { stick(0, 32768, 0); }, 1, Mode::Playing, 1},
-        {"stick right", false, [&] { stick(65535, 32768, 0); }, 1, Mode::Playing, 1},
-        {"stick up", false, [&] { stick(32768, 0, 0); }, 1, Mode::Playing, 1},
-        {"stick down", false, [&] { stick(32768, 65535, 0); }, 1, Mode::Playing, 1},
-        {"stick button", false, [&] { stick(32768, 32768, 1); }, 1, Mode::Playing, 1},
+        {"stick left", false, [&] { SetStick(0, 32768, 0); }, 1, Mode::Playing, 1},
+        {"stick right", false, [&] { SetStick(65535, 32768, 0); }, 1, Mode::Playing, 1},
+        {"stick up", false, [&] { SetStick(32768, 0, 0); }, 1, Mode::Playing, 1},
+        {"stick down", false, [&] { SetStick(32768, 65535, 0); }, 1, Mode::Playing, 1},
+        {"stick button", false, [&] { SetStick(32768, 32768, 1); }, 1, Mode::Playing, 1},
         {"right click", false, [&] { ClickAt(platform::vbRightButton, 400, 300); }, 0,
          Mode::Playing, 1},
         {"F3 pauses", true, pause, 1, Mode::Paused, 1},
@@ -429,7 +425,7 @@ TEST_F(TambloFormTest, EveryInputStartsPlayAndNoTimePassesAcrossAPauseOrACancell
             EXPECT_LE(std::abs(form.Player.X - x), 2 * 300 * 0.016);
             EXPECT_LE(std::abs(form.Ghosts[0].X - ghostX), 2 * 300 * 0.016);
         }
-        stick(32768, 32768, 0);
+        SetStick(32768, 32768);
     }
 }
 

@@ -8,7 +8,6 @@
 #include "games/tamblo/TambloCommon.h"
 #include "platform/Headless.h"
 #include "platform/Input.h"
-#include "platform/Joystick.h"
 #include "platform/Settings.h"
 #include "shell/HighScoreForm.h"
 #include "tests/games/TambloTestGame.h"
@@ -387,8 +386,7 @@ TEST_F(TambloRulesTest, GameOverHandsAQualifyingScoreToTheHighScoreWindow)
 TEST_F(TambloRulesTest, HeldArrowsOverrideEachOtherInOrderAndTheJoystickOverridesThem)
 {
     WriteLevel(1, {"", "", "", "______P", "", "", "", "."});
-    platform::headless::SetJoysticks(
-        {{{"pad", 0, 65535, 0, 65535, 0, 0, 4, 2}, {32768, 32768, 0, 0}, false, false}});
+    PlugInStick();
     struct Case {
         const char* name;
         std::vector<std::int16_t> keys;
@@ -418,8 +416,7 @@ TEST_F(TambloRulesTest, HeldArrowsOverrideEachOtherInOrderAndTheJoystickOverride
         SCOPED_TRACE(c.name);
         form.Unload();
         Start();
-        platform::headless::Joystick(0).reading.wXpos = c.stickX;
-        platform::headless::Joystick(0).reading.wYpos = c.stickY;
+        SetStick(c.stickX, c.stickY);
         form.GameMode = Mode::Playing;
         form.GoHeld = c.go;
         for (std::int16_t key : c.keys) {
@@ -434,8 +431,7 @@ TEST_F(TambloRulesTest, HeldArrowsOverrideEachOtherInOrderAndTheJoystickOverride
         const double dy[] = {0, 60, 0, -60};
         EXPECT_EQ(form.Player.mXdest, CellX(6) + dx[c.direction]);
         EXPECT_EQ(form.Player.mYdest, CellY(3) + dy[c.direction]);
-        platform::headless::Joystick(0).reading.wXpos = 32768;
-        platform::headless::Joystick(0).reading.wYpos = 32768;
+        SetStick(32768, 32768);
         form.FreeGraphics();
         form.CloseSounds();
     }
@@ -447,8 +443,7 @@ TEST_F(TambloRulesTest, EveryInputMovesTheFigureCellByCellAndEveryWallStopsFigur
     // sets off, each one after moves 6 (or 3) pixels.
     Setting("Tamblo", "GhostSpeed", "150");
     Setting("Tamblo", "MaxNumGhosts", "1");
-    platform::headless::SetJoysticks(
-        {{{"pad", 0, 65535, 0, 65535, 0, 0, 4, 2}, {32768, 32768, 0, 0}, false, false}});
+    PlugInStick();
     static const std::vector<std::string> open = {
         "", "", "", "______P___###", "__________#G#", "__________###", "", "."};
     static const std::vector<std::string> corridor = {
@@ -507,8 +502,7 @@ TEST_F(TambloRulesTest, EveryInputMovesTheFigureCellByCellAndEveryWallStopsFigur
         Start();
         form.GameMode = Mode::Playing;
         Common::gOneButton = c.oneButton;
-        platform::headless::Joystick(0).reading.wXpos = c.stickX;
-        platform::headless::Joystick(0).reading.wYpos = c.stickY;
+        SetStick(c.stickX, c.stickY);
         const platform::Point field = OnScreen(400, 450);
         if (c.key != 0) {
             KeyDown(c.key);

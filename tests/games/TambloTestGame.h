@@ -12,7 +12,6 @@
 #include "games/tamblo/TambloForm.h"
 #include "games/tamblo/TambloTiles.h"
 #include "platform/Gdi.h"
-#include "platform/Joystick.h"
 #include "tests/support/GameWindowFixture.h"
 #include "toolkit/GameUtil.h"
 #include "tools/TambloMazeDrawing.h"
@@ -78,13 +77,6 @@ protected:
         for (const char* key : {"OneButton", "HighScore", "PauseOnStop"}) {
             Save("Menu", key, "0");
         }
-    }
-
-    // A joystick a test plugged in goes with it.
-    void TearDown() override
-    {
-        GameWindowFixture::TearDown();
-        platform::headless::SetJoysticks({});
     }
 
     // Writes level `level` of mode "easy" from a drawing (the maze tool's marks); rows and columns

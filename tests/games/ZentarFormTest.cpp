@@ -13,7 +13,6 @@
 #include "platform/Gdi.h"
 #include "platform/Headless.h"
 #include "platform/Input.h"
-#include "platform/Joystick.h"
 #include "platform/Media.h"
 #include "platform/Numbers.h"
 #include "shell/MenuForm.h"
@@ -115,12 +114,8 @@ TEST_F(ZentarFormTest, KeysChangeTheStateAsTheirRowsSay)
 
 TEST_F(ZentarFormTest, EveryInputStartsPlayAndNoTimePassesAcrossAWaitAPauseOrACancelledDialog)
 {
-    platform::headless::SetJoysticks(
-        {{{"pad", 0, 65535, 0, 65535, 0, 0, 4, 2}, {32768, 32768, 0, 0}, false, false}});
+    PlugInStick();
     ShowWindow();
-    const auto stick = [](std::uint32_t x, std::uint32_t y, std::uint32_t buttons) {
-        platform::headless::Joystick(0).reading = {x, y, 0, buttons};
-    };
     const auto wait = [] { platform::virtualclock::Advance(5000); };
     // F1, and the options dialog closed by its OK or cancel picture once 5000 ms passed in it.
     const auto options = [&](bool ok) {
@@ -148,16 +143,16 @@ TEST_F(ZentarFormTest, EveryInputStartsPlayAndNoTimePassesAcrossAWaitAPauseOrACa
         std::int32_t score;
     };
     const Case cases[] = {
-        {"stick left", false, [&] { stick(0, 32768, 0); }, Mode::Playing, 2, 70},
-        {"stick right", false, [&] { stick(65535, 32768, 0); }, Mode::Playing, 2, 70},
-        {"stick up", false, [&] { stick(32768, 0, 0); }, Mode::Playing, 2, 70},
-        {"stick down", false, [&] { stick(32768, 65535, 0); }, Mode::Playing, 2, 70},
+        {"stick left", false, [&] { SetStick(0, 32768, 0); }, Mode::Playing, 2, 70},
+        {"stick right", false, [&] { SetStick(65535, 32768, 0); }, Mode::Playing, 2, 70},
+        {"stick up", false, [&] { SetStick(32768, 0, 0); }, Mode::Playing, 2, 70},
+        {"stick down", false, [&] { SetStick(32768, 65535, 0); }, Mode::Playing, 2, 70},
         // Waiting with the sprite clocks of a game under way, as after a lost life.
         {"stick button after a wait", true,
          [&] {
              form.GameMode = Mode::Waiting;
              wait();
-             stick(32768, 32768, 1);
+             SetStick(32768, 32768, 1);
          },
          Mode::Playing, 2, 70},
         {"F3 pauses", true,
@@ -197,7 +192,7 @@ TEST_F(ZentarFormTest, EveryInputStartsPlayAndNoTimePassesAcrossAWaitAPauseOrACa
             EXPECT_LE(std::abs(form.Ship.X - shipX), 3 * 100 * 0.016 + 1e-9);
             EXPECT_LE(std::abs(zc::MapAliens[0].X - alienX), 3 * 50 * 0.016 + 1e-9);
         }
-        stick(32768, 32768, 0);
+        SetStick(32768, 32768);
         form.RightHeld = false;
     }
 }

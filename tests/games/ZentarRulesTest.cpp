@@ -10,7 +10,6 @@
 #include "games/zentar/ZentarCommon.h"
 #include "games/zentar/ZentarForm.h"
 #include "platform/Headless.h"
-#include "platform/Joystick.h"
 #include "platform/Media.h"
 #include "shell/HighScoreForm.h"
 #include "tests/games/ZentarWindowFixture.h"
@@ -276,8 +275,7 @@ TEST_F(ZentarRulesTest, TheShipStopsInsideEitherSideAndAutomaticMotionTurnsBack)
 
 TEST_F(ZentarRulesTest, EachInputSteersTheShipAtItsSpeedAndLaterInputsOverrideEarlierOnes)
 {
-    platform::headless::SetJoysticks(
-        {{{"pad", 0, 65535, 0, 65535, 0, 0, 4, 2}, {32768, 32768, 0, 0}, false, false}});
+    PlugInStick();
     form.Stick.Init(form);
     // In order: arrows, automatic motion, the stick; 100 ms at 100 px/s from x 370.
     struct Case {
@@ -307,7 +305,7 @@ TEST_F(ZentarRulesTest, EachInputSteersTheShipAtItsSpeedAndLaterInputsOverrideEa
         form.RightHeld = c.right;
         form.AutoMove = c.autoMove;
         form.AutoLeft = c.autoLeft;
-        platform::headless::Joystick(0).reading = {c.stickX, c.stickY, 0, c.buttons};
+        SetStick(c.stickX, c.stickY, c.buttons);
         platform::virtualclock::Advance(300); // the shot gap
         Start();
         Pass(100);

@@ -6,7 +6,6 @@
 
 #include "games/zentar/ZentarCommon.h"
 #include "games/zentar/ZentarForm.h"
-#include "platform/Joystick.h"
 #include "tests/support/GameWindowFixture.h"
 #include "toolkit/GameUtil.h"
 
@@ -23,13 +22,6 @@ protected:
     {
         GameWindowFixture::SetUp();
         UseShippedMaps();
-    }
-
-    // A joystick a test plugged in goes with it.
-    void TearDown() override
-    {
-        GameWindowFixture::TearDown();
-        platform::headless::SetJoysticks({});
     }
 
     // Replaces the level's aliens (as a map with these aliens would) and sets the level up again.

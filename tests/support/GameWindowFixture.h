@@ -18,6 +18,7 @@
 #include "platform/Events.h"
 #include "platform/Headless.h"
 #include "platform/Input.h"
+#include "platform/Joystick.h"
 #include "platform/Media.h"
 #include "platform/Numbers.h"
 #include "platform/Paths.h"
@@ -112,7 +113,20 @@ protected:
             form.Unload();
         }
         platform::headless::OnIdle(nullptr);
+        platform::headless::SetJoysticks({});
         platform::SetProgramFolderAsCurrent();
+    }
+
+    // A joystick plugged in, centred with no button held, for a window loaded after this; SetStick
+    // moves it and holds its buttons (bits 1, 2, 4, 8) until the next call. Unplugged at the end.
+    static void PlugInStick()
+    {
+        platform::headless::SetJoysticks(
+            {{{"pad", 0, 65535, 0, 65535, 0, 0, 4, 2}, {32768, 32768, 0, 0}, false, false}});
+    }
+    static void SetStick(std::uint32_t x, std::uint32_t y, std::uint32_t buttons = 0)
+    {
+        platform::headless::Joystick(0).reading = {x, y, 0, buttons};
     }
 
     // The shipped maps instead of the test's own.
