@@ -31,7 +31,7 @@ protected:
     // is then put where a test wants it.
     void PlayOn(const std::string& bricks)
     {
-        platform::headless::SetJoysticks({{{"pad", 0, 65535, 0, 65535, 0, 0, 4, 2}, {M, M, 0, 0}}});
+        PlugInStick();
         WriteMap("Krevin", 1, "\"background\",1\r\n" + bricks);
         ShowWindow();
         form.StartGame();
@@ -98,7 +98,7 @@ TEST_F(KrevinRulesTest, ThePadStopsAtBothWallsAndTheBallTurnsBackOffThreeWalls)
         form.Pad.X = c.padX;
         form.LeftHeld = c.left;
         form.RightHeld = c.right;
-        platform::headless::Joystick(0).reading.wXpos = c.stick;
+        SetStick(c.stick, M);
         PutBall(c.x, c.y, c.xMov, c.yMov);
         Pass(100);
         EXPECT_EQ(form.Pad.X, c.padAfter);
@@ -172,7 +172,7 @@ TEST_F(KrevinRulesTest, EachStateTakesItsOwnInputsAndAPauseOrADialogCostsNoTime)
     using enum krevin::GameMode;
     const auto key = [](std::int16_t k) -> Input { return [k] { KeyPress(k); }; };
     const auto stick = [](std::uint32_t x, std::uint32_t y, std::uint32_t buttons) -> Input {
-        return [=] { platform::headless::Joystick(0).reading = {x, y, 0, buttons}; };
+        return [=] { SetStick(x, y, buttons); };
     };
     const auto options = [this](bool ok) -> Input {
         return [this, ok] { AnswerOptions(1000, ok); };
@@ -228,7 +228,7 @@ TEST_F(KrevinRulesTest, EachStateTakesItsOwnInputsAndAPauseOrADialogCostsNoTime)
         const double x = ball.X;
         c.input();
         Pass(100);
-        platform::headless::Joystick(0).reading = {M, M, 0, 0};
+        SetStick(M, M);
         EXPECT_EQ(form.GameMode, c.to);
         EXPECT_EQ(ball.X - x, c.moved);
         EXPECT_EQ(form.Level, 1);

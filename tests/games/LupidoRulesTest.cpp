@@ -38,7 +38,7 @@ protected:
         Save("Lupido", "FxOn", "0");
         WriteMap("Lupido", 1, Map);
         WriteMap("Lupido", 2, Map);
-        platform::headless::SetJoysticks({{{"pad", 0, 65535, 0, 65535, 0, 0, 4, 2}, {M, M, 0, 0}}});
+        PlugInStick();
         ShowWindow();
     }
 
@@ -65,7 +65,7 @@ protected:
     }
     static Input Stick(std::uint32_t x, std::uint32_t y, std::uint32_t buttons = 0)
     {
-        return [=] { platform::headless::Joystick(0).reading = {x, y, 0, buttons}; };
+        return [=] { SetStick(x, y, buttons); };
     }
 };
 
