@@ -61,6 +61,9 @@ struct ScreenState {
     Canvas scratch; // a framed form's client area with its controls painted over it
     // The picture last presented, in the window's pixel order; empty when none was shown yet.
     Bitmap shown;
+    // The same picture as it was composed: rows compare against it with the library's fastest
+    // memory compare, and only rows that differ are converted to the window's order.
+    Bitmap composed;
     std::vector<Rect> changed; // the bands of rows the last present changed
     std::string title = "\x01";
     std::string iconPath = "\x01";
@@ -250,27 +253,10 @@ __m128i ToWindowOrder(__m128i pixels)
 }
 #endif
 
-// Brings one row of the shown picture up to date with a row of the composed one; true when it
-// differed. Comparing stops at the first pixel that differs, and only the rest is written.
-bool UpdateRow(std::uint32_t* shown, const std::uint32_t* source, std::int32_t width)
+// Converts one row of a composed picture to the window's pixel order.
+void ToWindowRow(std::uint32_t* shown, const std::uint32_t* source, std::int32_t width)
 {
     std::int32_t i = 0;
-#if defined(__SSE2__)
-    for (; i + 4 <= width; i += 4) {
-        const __m128i wanted =
-            ToWindowOrder(_mm_loadu_si128(reinterpret_cast<const __m128i*>(source + i)));
-        const __m128i held = _mm_loadu_si128(reinterpret_cast<const __m128i*>(shown + i));
-        if (_mm_movemask_epi8(_mm_cmpeq_epi32(wanted, held)) != 0xFFFF) {
-            break;
-        }
-    }
-#endif
-    while (i < width && ToWindowOrder(source[i]) == shown[i]) {
-        ++i;
-    }
-    if (i == width) {
-        return false;
-    }
 #if defined(__SSE2__)
     for (; i + 4 <= width; i += 4) {
         _mm_storeu_si128(
@@ -281,7 +267,6 @@ bool UpdateRow(std::uint32_t* shown, const std::uint32_t* source, std::int32_t w
     for (; i < width; ++i) {
         shown[i] = ToWindowOrder(source[i]);
     }
-    return true;
 }
 
 // Rows this close together are sent as one band: one copy instead of two costs less than it saves.
@@ -293,20 +278,20 @@ void TakeChangedRows(const Bitmap& composed)
 {
     ScreenState& state = State();
     Bitmap& shown = state.shown;
+    Bitmap& last = state.composed;
     state.changed.clear();
-    if (shown.width != composed.width || shown.height != composed.height) {
+    const bool fresh = shown.width != composed.width || shown.height != composed.height;
+    if (fresh) {
         shown = Bitmap(composed.width, composed.height);
-        for (std::int32_t y = 0; y < composed.height; ++y) {
-            std::transform(composed.Row(y), composed.Row(y) + composed.width, shown.Row(y),
-                           [](std::uint32_t pixel) { return ToWindowOrder(pixel); });
-        }
-        state.changed.push_back({0, 0, composed.width, composed.height});
-        return;
+        last = Bitmap(composed.width, composed.height);
     }
+    const std::size_t rowBytes = static_cast<std::size_t>(composed.width) * sizeof(std::uint32_t);
     for (std::int32_t y = 0; y < composed.height; ++y) {
-        if (!UpdateRow(shown.Row(y), composed.Row(y), composed.width)) {
+        if (!fresh && std::memcmp(last.Row(y), composed.Row(y), rowBytes) == 0) {
             continue;
         }
+        std::memcpy(last.Row(y), composed.Row(y), rowBytes);
+        ToWindowRow(shown.Row(y), composed.Row(y), composed.width);
         if (!state.changed.empty() && y - state.changed.back().bottom < BandGap) {
             state.changed.back().bottom = y + 1;
         } else {
@@ -395,6 +380,7 @@ void ResetScreenWindow()
     State().title = "\x01";
     State().iconPath = "\x01";
     State().shown = Bitmap();
+    State().composed = Bitmap();
 }
 
 } // namespace platform::detail

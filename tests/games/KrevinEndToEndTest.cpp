@@ -19,6 +19,7 @@
 #include "platform/Paths.h"
 #include "shell/MenuForm.h"
 #include "tests/support/GameWindowFixture.h"
+#include "tests/support/ScriptedProgram.h"
 
 namespace {
 
@@ -61,15 +62,7 @@ TEST(KrevinEndToEndTest, TheLauncherStartsKrevinWhichServesAndBouncesAndReturnsO
             After(0).KeyPress(platform::vbKeyEscape);
         },
     };
-    platform::headless::OnIdle([&] {
-        ASSERT_FALSE(steps.empty()) << "the program still runs after the last step";
-        const auto step = steps.front();
-        steps.pop_front();
-        step();
-    });
-    EXPECT_EQ(platform::RunProgram(launcher), 0);
-    platform::headless::OnIdle(nullptr);
-    EXPECT_TRUE(steps.empty());
+    testsupport::RunProgramSteps(launcher, steps);
     EXPECT_EQ(Common::gGameName, "Krevin");
     EXPECT_EQ(game.Level, 1);
     EXPECT_EQ(game.GameMode, Mode::Playing);

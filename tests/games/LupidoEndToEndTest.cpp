@@ -18,6 +18,7 @@
 #include "platform/Settings.h"
 #include "shell/MenuForm.h"
 #include "tests/support/GameWindowFixture.h"
+#include "tests/support/ScriptedProgram.h"
 #include "toolkit/GameUtil.h"
 
 namespace {
@@ -74,15 +75,7 @@ TEST(LupidoEndToEndTest, TheLauncherStartsLupidoWhoseRabbitCrossesLevelOneAndRet
             After(0).KeyPress(platform::vbKeyEscape);
         },
     };
-    platform::headless::OnIdle([&] {
-        ASSERT_FALSE(steps.empty()) << "the program still runs after the last step";
-        const auto step = steps.front();
-        steps.pop_front();
-        step();
-    });
-    EXPECT_EQ(platform::RunProgram(TheMenuForm()), 0);
-    platform::headless::OnIdle(nullptr);
-    EXPECT_TRUE(steps.empty());
+    testsupport::RunProgramSteps(TheMenuForm(), steps);
     EXPECT_EQ(Common::gGameName, "Lupido");
     EXPECT_EQ(Common::gScore, 10);
     EXPECT_EQ(game.Level, 1);

@@ -216,7 +216,7 @@ TEST_F(QuadrelRulesTest, LandingSnapsToTheNearestRowTheUpperOneOnATie)
         if (c.stack) {
             FillRows({11}, 0);
         }
-        form.PieceBlocks[0].Y = c.y;
+        form.PieceBlocks.at(0).Y = c.y;
         ASSERT_EQ(form.HasLanded(form.PieceBlocks), c.landed);
         if (c.landed) {
             form.LockPiece();
@@ -301,17 +301,17 @@ TEST_F(QuadrelRulesTest, AHeldKeyActsOnceUntilAKeyIsReleased)
     KeyPress(platform::vbKeyF3); // from waiting straight to playing
     KeyDown(platform::vbKeyLeft);
     KeyDown(platform::vbKeyLeft);
-    EXPECT_EQ(form.PieceBlocks[0].X, 360);
+    EXPECT_EQ(form.PieceBlocks.at(0).X, 360);
     KeyUp(platform::vbKeyLeft);
     KeyDown(platform::vbKeyLeft);
-    EXPECT_EQ(form.PieceBlocks[0].X, 320);
+    EXPECT_EQ(form.PieceBlocks.at(0).X, 320);
 }
 
 TEST_F(QuadrelRulesTest, ALongFrameStillStopsThePieceOnTheStack)
 {
     LevelOf({0});
     FillRows({11}, 0);
-    form.PieceBlocks[0].Y = 380;
+    form.PieceBlocks.at(0).Y = 380;
     form.StartGame();
     Pass(16); // the piece's clock starts
     form.SetPieceSpeed(QuadrelForm::DropSpeed);

@@ -1,7 +1,6 @@
 // The settings file's text: lenient reading, escaped writing, one entry per name whatever its case.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -86,21 +85,17 @@ TEST(IniTextTest, WritesNamesAndValuesSoThatTheyReadBack)
 
 TEST(IniTextTest, ManyKeysParseAndSaveInLinearTime)
 {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "timings under the sanitizers say nothing about the code";
-#endif
-    // 200,000 keys: well under a second; a lookup that walked every key would take half a minute.
+    // 200,000 keys and 20,000 lookups: well under a second; a lookup that walked every key would
+    // take minutes, far past the test's time limit.
     constexpr int Keys = 200'000;
     std::string text = "[Big]\n";
     for (int i = 0; i < Keys; ++i) {
         text += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\n";
     }
-    const auto start = std::chrono::steady_clock::now();
     auto ini = platform::IniText::Parse(text);
-    for (int i = 0; i < Keys; i += 100) {
+    for (int i = 0; i < Keys; i += 10) {
         ini.Set("big", "KEY" + std::to_string(i), "changed");
     }
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     ASSERT_EQ(ini.Sections().size(), 1U);
     EXPECT_EQ(ini.Sections()[0].entries.size(), static_cast<std::size_t>(Keys));
     EXPECT_EQ(Value(ini, "BIG", "key199999"), "199999");
