@@ -289,8 +289,8 @@ TEST(ManifestTest, SizesThatFollowFromOtherPicturesAgree)
 // shows none).
 TEST(ManifestTest, ThreeLifeIconsOfEveryGameFitInsideThePanelsLivesBox)
 {
-    const assetgen::panel::Box& box = assetgen::panel::Lives;
-    const auto inside = [&box](double x, double y) {
+    static constexpr assetgen::panel::Box box = assetgen::panel::Lives;
+    const auto inside = [](double x, double y) {
         const double r = box.corner;
         const double nearX = std::clamp(x, box.left + r, box.right - r);
         const double nearY = std::clamp(y, box.top + r, box.bottom - r);

@@ -31,7 +31,7 @@ bool Shown(const SpriteClass& entry)
 }
 
 // Each editor's game folder, its open title, its new-map title (empty: a new map keeps the
-// caption), its map module's reader, and the pieces its map holds.
+// caption), its map module's reader (where clear is tested), and the pieces its map holds.
 template <typename Form> struct Editor;
 template <> struct Editor<TambloEditorForm> {
     static constexpr std::string_view folder = "Tamblo", openTitle = "TambloEditor - ",
@@ -51,7 +51,6 @@ template <> struct Editor<ZentarEditorForm> {
 template <> struct Editor<LupidoEditorForm> {
     static constexpr std::string_view folder = "Lupido", openTitle = "Lupido Editor - ",
                                       newTitle = "Lupido Editor - <new>";
-    static constexpr auto load = LupidoCommon::LoadMap;
     static long Pieces()
     {
         namespace lc = LupidoCommon;

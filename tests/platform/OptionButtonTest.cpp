@@ -34,13 +34,13 @@ protected:
         headless::Install();
         host.SetBackColor(Blue);
         for (std::int16_t i = 0; i < 2; ++i) {
-            Setup(modeOption[i], i, 20 + 80 * i, 20);
+            Place(modeOption[i], i, 20 + 80 * i, 20);
         }
         backgrounds.Move(0, FrameTop, 340, 60);
         backgrounds.SetBorderStyle(BorderStyle::None);
         backgrounds.SetBackColor(Blue);
         for (std::int16_t i = 0; i < 4; ++i) {
-            Setup(Background[i], i, 20 + 80 * i, 0);
+            Place(Background[i], i, 20 + 80 * i, 0);
             Background[i].SetContainer(&backgrounds);
             Background[i].MouseDown = [this](std::int16_t index, std::int16_t button, std::int16_t,
                                              float, float) { Record("MouseDown", index, button); };
@@ -51,7 +51,7 @@ protected:
         host.Show();
     }
 
-    void Setup(OptionButton& option, std::int16_t index, std::int32_t left, std::int32_t top)
+    void Place(OptionButton& option, std::int16_t index, std::int32_t left, std::int32_t top)
     {
         option.SetIndex(index);
         option.SetStyle(ButtonStyle::Graphical);
